@@ -1,0 +1,117 @@
+#include "engine/conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace virdo {
+
+QString formatSigne(int valeur)
+{
+    const QString chiffres = QString::number(valeur);
+    return valeur < 0 ? chiffres : QLatin1Char(' ') + chiffres;
+}
+
+namespace {
+
+bool estBlanc(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool estChiffre(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+double valeurNumerique(QStringView texte)
+{
+    qsizetype i = 0;
+    const qsizetype n = texte.size();
+    while (i < n && estBlanc(texte[i]))
+        ++i;
+
+    // Only ASCII characters make up a number, so the prefix is copied as Latin-1
+    // and handed to from_chars, which ignores the locale.
+    std::string nombre;
+    if (i < n && (texte[i] == u'-' || texte[i] == u'+'))
+        nombre += char(texte[i++].unicode());
+
+    bool chiffreVu = false;
+    while (i < n && estChiffre(texte[i])) {
+        nombre += char(texte[i++].unicode());
+        chiffreVu = true;
+    }
+    if (i < n && texte[i] == u'.') {
+        nombre += '.';
+        ++i;
+        while (i < n && estChiffre(texte[i])) {
+            nombre += char(texte[i++].unicode());
+            chiffreVu = true;
+        }
+    }
+    if (!chiffreVu)
+        return 0.0;
+
+    // An exponent counts only when digits follow it: "5e" and "5 euros" are 5.
+    if (i < n && (texte[i] == u'e' || texte[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string exposant = "e";
+        if (j < n && (texte[j] == u'-' || texte[j] == u'+'))
+            exposant += char(texte[j++].unicode());
+        bool chiffreExposant = false;
+        while (j < n && estChiffre(texte[j])) {
+            exposant += char(texte[j++].unicode());
+            chiffreExposant = true;
+        }
+        if (chiffreExposant)
+            nombre += exposant;
+    }
+
+    const char *debut = nombre.data();
+    if (*debut == '+')
+        ++debut; // from_chars takes no plus sign
+    double valeur = 0.0;
+    const auto [fin, erreur] = std::from_chars(debut, nombre.data() + nombre.size(), valeur);
+    (void)fin;
+    if (erreur == std::errc::result_out_of_range) {
+        // Either far too large (an overflow for the caller) or too close to zero.
+        const bool negatif = nombre.front() == '-';
+        const bool tropGrand = nombre.find_first_of("123456789") != std::string::npos
+                && (nombre.find("e-") == std::string::npos);
+        if (tropGrand)
+            return negatif ? -std::numeric_limits<double>::infinity()
+                           : std::numeric_limits<double>::infinity();
+        return 0.0;
+    }
+    return valeur;
+}
+
+std::optional<Nombre16> arrondi16(double valeur)
+{
+    if (!std::isfinite(valeur))
+        return std::nullopt;
+    // The default rounding mode of the FPU rounds halves to even.
+    const double arrondi = std::nearbyint(valeur);
+    if (arrondi < std::numeric_limits<Nombre16>::min() || arrondi > std::numeric_limits<Nombre16>::max())
+        return std::nullopt;
+    return static_cast<Nombre16>(arrondi);
+}
+
+std::optional<Nombre16> addition16(Nombre16 a, Nombre16 b)
+{
+    const int somme = int(a) + int(b);
+    if (somme < std::numeric_limits<Nombre16>::min() || somme > std::numeric_limits<Nombre16>::max())
+        return std::nullopt;
+    return static_cast<Nombre16>(somme);
+}
+
+double partieEntiere(double valeur)
+{
+    return std::floor(valeur);
+}
+
+} // namespace virdo
