@@ -1,10 +1,27 @@
+#include "engine/generateur.h"
+#include "flow/jeu.h"
+#include "media/qtsoundplayer.h"
+#include "windows/fonts.h"
+#include "windows/messageboxes.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget w;
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("VIRDO"));
+    QApplication::setApplicationVersion(QStringLiteral(VIRDO_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/virdo.ico")));
+    // The game ends when it has unloaded its last window, not when the last one is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    virdo::installFontSubstitutions();
+
+    virdo::QtSoundPlayer son;
+    virdo::GenerateurFixe hasard;
+    virdo::MessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
+    jeu.demarrer();
     return app.exec();
 }

@@ -1,0 +1,60 @@
+#include "flow/accueil.h"
+
+#include "engine/conversions.h"
+#include "engine/programmes.h"
+#include "windows/toolkit.h"
+#include "windows/virdowindow.h"
+
+namespace virdo {
+
+void clicIdentite(VirdoWindow &fenetre)
+{
+    Partie &partie = fenetre.partie;
+    fenetre.control("Identite")->hide();
+    // The name is kept exactly as typed, blanks included.
+    partie.prenom = texte(fenetre.control("ndj"));
+    if (partie.prenom.isEmpty())
+        partie.prenom = QStringLiteral("Joueur  Anonyme");
+
+    QWidget *accueil = fenetre.control("Accueil");
+    accueil->show();
+    setTexte(accueil, QStringLiteral("Bonjour ") + partie.prenom
+             + QStringLiteral(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
+                              "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
+                              "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
+                              "s'aider en utilisant une feuille de papier et un stylo..."));
+    QWidget *tirage = fenetre.control("Tirage");
+    setTexte(tirage, partie.prenom
+             + QStringLiteral(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre "
+                              "de tester tes capacités de réflexion et de calcul mental .... Choisis un des huit "
+                              "programmes proposés sur la droite en cochant la case désirée ..."));
+    tirage->show();
+    fenetre.control("Liste")->show();
+    for (int k = 1; k <= 8; ++k)
+        fenetre.control(("Check" + QByteArray::number(k)).constData())->show();
+}
+
+void clicProgramme(VirdoWindow &fenetre, int k)
+{
+    Partie &partie = fenetre.partie;
+    choisirProgramme(partie, k);
+    setTexte(fenetre.control("BUT"), formatSigne(partie.objectif));
+    setTexte(fenetre.control("Accueil"), phraseRegle(k));
+    setTexte(fenetre.control("Tirage"), partie.prenom
+             + QStringLiteral(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, "
+                              "ce choix est important !"));
+    fenetre.control("Joueur")->show();
+    fenetre.control("Ordinateur")->show();
+
+    // Only the chosen box stays; the others are clear already, so clearing them is no click.
+    for (int autre = 1; autre <= 8; ++autre) {
+        if (autre != k)
+            decocher(fenetre.control(("Check" + QByteArray::number(autre)).constData()));
+    }
+    for (int autre = 1; autre <= 8; ++autre) {
+        if (autre != k)
+            fenetre.control(("Check" + QByteArray::number(autre)).constData())->hide();
+    }
+}
+
+} // namespace virdo

@@ -1,0 +1,42 @@
+#include "flow/annoncevictoire.h"
+
+#include "flow/jeu.h"
+#include "media/picture.h"
+#include "media/soundplayer.h"
+#include "windows/gamewindow.h"
+#include "windows/toolkit.h"
+#include "windows/virdowindow.h"
+
+namespace virdo {
+
+void AnnonceVictoire(Jeu &jeu)
+{
+    VirdoWindow &fenetre = *jeu.principale();
+    const QString &prenom = fenetre.partie.prenom;
+    const bool joueurGagne = fenetre.partie.tour == QLatin1String("J");
+    const QString crlf = QStringLiteral("\r\n");
+
+    if (joueurGagne) {
+        setTexte(fenetre.control("nj"), QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
+        setTexte(fenetre.control("nombreordinateur"),
+                 QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
+    } else {
+        setTexte(fenetre.control("nj"), QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
+        setTexte(fenetre.control("nombreordinateur"), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
+    }
+    fenetre.control("Envoi")->hide();
+    fenetre.control("FIN")->show();
+
+    // The picture is in place before the window shows; a missing or unreadable file
+    // leaves the previous picture and the announcement goes on.
+    GameWindow &eureka = jeu.eureka();
+    if (const auto image = loadPicture(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")))
+        setImage(eureka.control("Photo"), *image);
+    eureka.show();
+    jeu.son().playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
+    setTexte(eureka.control("CRI"), joueurGagne
+             ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
+             : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom);
+}
+
+} // namespace virdo

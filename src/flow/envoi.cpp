@@ -1,0 +1,121 @@
+#include "flow/envoi.h"
+
+#include "engine/conversions.h"
+#include "engine/coupordinateur.h"
+#include "engine/entree.h"
+#include "flow/annoncevictoire.h"
+#include "flow/jeu.h"
+#include "windows/messageboxes.h"
+#include "windows/toolkit.h"
+#include "windows/virdowindow.h"
+
+#include <QPointer>
+
+namespace virdo {
+
+namespace {
+
+const QString titreErreur = QStringLiteral("Erreur");
+
+void tourOrdinateur(Jeu &jeu, VirdoWindow &fenetre)
+{
+    Partie &partie = fenetre.partie;
+    fenetre.control("Joueur")->hide();
+    fenetre.control("nbj")->hide();
+    fenetre.control("Envoi")->hide();
+    fenetre.control("Ordinateur")->hide();
+    fenetre.control("nombreordinateur")->show();
+
+    CoupOrdinateur(partie, jeu.hasard());
+    setTexte(fenetre.control("nombreordinateur"),
+             QStringLiteral("Moi, l'ordinateur, j'ai joué:") + formatSigne(partie.nombrejoue));
+    setTexte(fenetre.control("Nombre"), formatSigne(partie.total));
+    if (partie.total == partie.objectif) {
+        AnnonceVictoire(jeu);
+        return;
+    }
+    setTexte(fenetre.control("nbj"), QString());
+    passerLaMain(fenetre);
+}
+
+void tourJoueur(Jeu &jeu, VirdoWindow &fenetre)
+{
+    Partie &partie = fenetre.partie;
+    fenetre.control("Joueur")->hide();
+    fenetre.control("Ordinateur")->hide();
+    QWidget *nbj = fenetre.control("nbj");
+    const Verdict verdict = jugerEntree(texte(nbj), partie.nbmaxi);
+    partie.nombrejoue = verdict.nombre;
+    nbj->hide();
+
+    switch (verdict.entree) {
+    case Entree::Vide:
+    case Entree::Triche: {
+        const QPointer<VirdoWindow> garde(&fenetre);
+        jeu.messages().show(&fenetre,
+                            verdict.entree == Entree::Vide
+                                    ? QStringLiteral("Tu n'as tapé aucun nombre ! Respecte les consignes ...")
+                                    : QStringLiteral("Erreur, tu triches ! Respecte les consignes ..."),
+                            titreErreur);
+        if (!garde)
+            return; // the game ended while the box was open
+        if (verdict.entree == Entree::Triche)
+            setTexte(nbj, QString());
+        partie.tour = QStringLiteral("R");
+        break;
+    }
+    case Entree::Acceptee:
+        ajouterAuTotal(partie);
+        setTexte(fenetre.control("Nombre"), formatSigne(partie.total));
+        if (partie.total == partie.objectif) {
+            AnnonceVictoire(jeu);
+            return;
+        }
+        break;
+    }
+    passerLaMain(fenetre);
+}
+
+} // namespace
+
+void clicEnvoi(Jeu &jeu)
+{
+    VirdoWindow *fenetre = jeu.principale();
+    if (!fenetre)
+        return;
+    if (fenetre->partie.tour == QLatin1String("O"))
+        tourOrdinateur(jeu, *fenetre);
+    else
+        tourJoueur(jeu, *fenetre);
+}
+
+void passerLaMain(VirdoWindow &fenetre)
+{
+    Partie &partie = fenetre.partie;
+    QWidget *nj = fenetre.control("nj");
+    QWidget *nbj = fenetre.control("nbj");
+    QWidget *envoi = fenetre.control("Envoi");
+    if (partie.tour == QLatin1String("O") || partie.tour == QLatin1String("R")) {
+        fenetre.control("Joueur")->hide();
+        fenetre.control("Ordinateur")->hide();
+        setTexte(nj, partie.prenom + QStringLiteral(", à toi de proposer un nombre >"));
+        nj->show();
+        nbj->show();
+        donnerFocus(nbj);
+        envoi->show();
+        setTexte(envoi, QStringLiteral("Clique pour valider ton nombre"));
+        partie.tour = QStringLiteral("J");
+    } else {
+        fenetre.control("Ordinateur")->hide();
+        QWidget *nombreordinateur = fenetre.control("nombreordinateur");
+        nombreordinateur->show();
+        setTexte(nombreordinateur, QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
+        envoi->show();
+        setTexte(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+        partie.tour = QStringLiteral("O");
+        nbj->hide();
+        setTexte(nj, partie.prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
+    }
+}
+
+} // namespace virdo

@@ -1,0 +1,151 @@
+#include "windows/windowbuilder.h"
+
+#include "windows/multilinebox.h"
+#include "windows/picturebox.h"
+#include "windows/twips.h"
+#include "windows/wrapbutton.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace virdo {
+
+QFont fontFor(const FontSpec &spec)
+{
+    QFont font(QString::fromUtf8(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+namespace {
+
+void setColour(QWidget *widget, QPalette::ColorRole role, int rgb)
+{
+    if (rgb == defaultColour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor::fromRgb(QRgb(rgb)));
+    widget->setPalette(palette);
+}
+
+QWidget *createControl(const ControlSpec &spec, QWidget *window)
+{
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case Kind::Button: {
+        auto *button = new WrapButton(text, window);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(text, window);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setAlignment(spec.alignment | Qt::AlignVCenter);
+        setColour(box, QPalette::Text, spec.textColour);
+        setColour(box, QPalette::Base, spec.background);
+        return box;
+    }
+    case Kind::MultiLineTextBox: {
+        auto *box = new MultiLineBox(window);
+        box->setText(text);
+        setColour(box, QPalette::Text, spec.textColour);
+        setColour(box, QPalette::Base, spec.background);
+        return box;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(text, window);
+        label->setWordWrap(true);
+        label->setAlignment(spec.alignment | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        label->setFocusPolicy(Qt::NoFocus);
+        setColour(label, QPalette::WindowText, spec.textColour);
+        setColour(label, QPalette::Window, spec.background);
+        return label;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(window);
+    case Kind::PictureBox:
+        return new PictureBox(window);
+    }
+    return nullptr;
+}
+
+// A free face can run a little wider than the face the window names; a one-line label
+// is then condensed just enough to show its whole caption instead of wrapping out of sight.
+void condenseToFit(QLabel *label, int width, int height)
+{
+    const QFontMetrics metrics(label->font());
+    if (height >= 2 * metrics.lineSpacing())
+        return;
+    const int needed = metrics.horizontalAdvance(label->text());
+    if (needed <= width)
+        return;
+    QFont font = label->font();
+    font.setStretch(std::max(80, 100 * width / needed));
+    label->setFont(font);
+}
+
+} // namespace
+
+void buildWindow(QWidget *window, const WindowSpec &spec)
+{
+    window->setObjectName(QString::fromUtf8(spec.name));
+    window->setWindowTitle(QString::fromUtf8(spec.caption));
+    if (spec.icon)
+        window->setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+    if (spec.font.face)
+        window->setFont(fontFor(spec.font));
+    if (spec.background != defaultColour) {
+        setColour(window, QPalette::Window, spec.background);
+        window->setAutoFillBackground(true);
+    }
+
+    const QSize client(twipsToPixelsX(window, spec.clientWidth), twipsToPixelsY(window, spec.clientHeight));
+    if (spec.fixedFrame)
+        window->setFixedSize(client);
+    else
+        window->resize(client);
+
+    // Widgets created later are drawn above earlier ones, so the bottom row comes first.
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (auto row = spec.controls.rbegin(); row != spec.controls.rend(); ++row) {
+        QWidget *control = createControl(*row, window);
+        control->setObjectName(QString::fromUtf8(row->name));
+        if (row->font.face)
+            control->setFont(fontFor(row->font));
+        if (row->kind == Kind::Label)
+            condenseToFit(qobject_cast<QLabel *>(control), twipsToPixelsX(window, row->width),
+                          twipsToPixelsY(window, row->height));
+        if (row->accessibleName)
+            control->setAccessibleName(QString::fromUtf8(row->accessibleName));
+        control->setGeometry(twipsToPixelsX(window, row->left), twipsToPixelsY(window, row->top),
+                             twipsToPixelsX(window, row->width), twipsToPixelsY(window, row->height));
+        control->setVisible(row->shown);
+        if (control->focusPolicy() != Qt::NoFocus)
+            focusable.emplace_back(row->tabIndex, control);
+    }
+
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    // The focus starts in the first control of the tab order that is shown.
+    for (const auto &[tab, control] : focusable) {
+        if (!control->isHidden()) {
+            control->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+} // namespace virdo

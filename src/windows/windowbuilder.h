@@ -1,0 +1,17 @@
+#pragma once
+
+#include "windows/controlspec.h"
+
+#include <QFont>
+
+class QWidget;
+
+namespace virdo {
+
+// Gives the window its caption, size, frame, colours, font and icon, and creates
+// its controls from the table, with their stacking and tab order.
+void buildWindow(QWidget *window, const WindowSpec &spec);
+
+QFont fontFor(const FontSpec &spec);
+
+} // namespace virdo
