@@ -1,0 +1,20 @@
+#pragma once
+
+#include "media/soundplayer.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Records what the game asks of the sound instead of playing it: "play:<file>" and "stop".
+class RecordingSoundPlayer : public virdo::SoundPlayer
+{
+public:
+    void playLoop(const QString &fileName) override;
+    void stop() override;
+
+    QStringList calls;
+    QString playing; // empty when silent
+    // Called at each request, before it is recorded: lets a test look at the windows then.
+    std::function<void(const QString &call)> onCall;
+};
