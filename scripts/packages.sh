@@ -1,0 +1,34 @@
+# Debian packages the game needs, shared by scripts/play and scripts/test (sourced, not run).
+
+# Build and run: compiler, CMake, Qt 6, and the free faces the windows' fonts map to.
+VIRDO_RUN_PACKAGES=(
+    build-essential cmake ninja-build
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    libqt6multimedia6 qt6-qpa-plugins
+    fonts-liberation fonts-quicksand fonts-dancingscript fonts-dejavu-core
+    pulseaudio-utils
+)
+
+# Tests: a real display and sound server for the end-to-end checks, and the tools
+# that drive and measure them.
+VIRDO_TEST_PACKAGES=(
+    xvfb xdotool x11-utils imagemagick
+    pulseaudio sox
+    strace
+    dpkg-dev file desktop-file-utils appstream
+)
+
+# Installs the packages of the list that are missing, without questions.
+virdo_install_missing() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installation des paquets manquants : ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
