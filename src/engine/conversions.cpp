@@ -1,5 +1,6 @@
 #include "engine/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -23,6 +24,30 @@ bool estBlanc(QChar c)
 bool estChiffre(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+// The power of ten of the first significant digit of a number written as
+// [sign]digits[.digits][e[sign]digits]: 123.4 gives 2, 0.05 gives -2, 5e-400 gives -400.
+// Only called for a number that is not zero, so a significant digit exists.
+long long puissanceDeDix(const std::string &nombre)
+{
+    const std::size_t e = std::min(nombre.find('e'), nombre.size());
+    const std::size_t point = std::min(nombre.find('.'), e);
+    const std::size_t premier = nombre.find_first_of("123456789");
+    long long puissance = premier < point ? static_cast<long long>(point - premier) - 1
+                                          : static_cast<long long>(point) - static_cast<long long>(premier);
+    if (e < nombre.size()) {
+        std::size_t j = e + 1;
+        const bool exposantNegatif = j < nombre.size() && nombre[j] == '-';
+        if (j < nombre.size() && (nombre[j] == '-' || nombre[j] == '+'))
+            ++j;
+        // Capped well beyond any length of text, so a run of exponent digits cannot overflow.
+        long long exposant = 0;
+        for (; j < nombre.size(); ++j)
+            exposant = std::min(exposant * 10 + (nombre[j] - '0'), 1'000'000'000'000LL);
+        puissance += exposantNegatif ? -exposant : exposant;
+    }
+    return puissance;
 }
 
 } // namespace
@@ -78,11 +103,10 @@ double valeurNumerique(QStringView texte)
     const auto [fin, erreur] = std::from_chars(debut, nombre.data() + nombre.size(), valeur);
     (void)fin;
     if (erreur == std::errc::result_out_of_range) {
-        // Either far too large (an overflow for the caller) or too close to zero.
+        // Either far too large (an overflow for the caller) or too close to zero:
+        // the power of ten of the leading digit tells which.
         const bool negatif = nombre.front() == '-';
-        const bool tropGrand = nombre.find_first_of("123456789") != std::string::npos
-                && (nombre.find("e-") == std::string::npos);
-        if (tropGrand)
+        if (puissanceDeDix(nombre) >= 0)
             return negatif ? -std::numeric_limits<double>::infinity()
                            : std::numeric_limits<double>::infinity();
         return 0.0;

@@ -8,7 +8,10 @@ namespace virdo {
 
 void ajouterAuTotal(Partie &partie)
 {
-    partie.total = addition16(partie.nombrejoue, partie.total).value_or(std::numeric_limits<Nombre16>::max());
+    // An overflow saturates on the side it left by: a negative move never jumps to 32767.
+    const Nombre16 borne = partie.nombrejoue < 0 ? std::numeric_limits<Nombre16>::min()
+                                                 : std::numeric_limits<Nombre16>::max();
+    partie.total = addition16(partie.nombrejoue, partie.total).value_or(borne);
 }
 
 void CoupOrdinateur(Partie &partie, Generateur &generateur)

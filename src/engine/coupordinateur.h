@@ -9,8 +9,8 @@ namespace virdo {
 // otherwise plays a random number from 1 to nbmaxi. Sets nombrejoue and adds it to total.
 void CoupOrdinateur(Partie &partie, Generateur &generateur);
 
-// Adds a move to the total. Past 32767 the total stops growing instead of wrapping:
-// only a game carried far beyond its target can get there.
+// Adds a move to the total. Past 32767 the total stops growing instead of wrapping
+// (and below -32768 it stops falling): only a game carried far beyond its target can get there.
 void ajouterAuTotal(Partie &partie);
 
 } // namespace virdo
