@@ -2,6 +2,8 @@
 
 #include "engine/conversions.h"
 
+#include <cstddef>
+
 namespace virdo {
 
 namespace {
@@ -27,9 +29,20 @@ const std::array<Programme, nombreDeProgrammes> Programmes = {{
     {100, 1000, 91, premier, second},
 }};
 
+namespace {
+
+// Row of program k; a k outside 1 ... 8 throws std::out_of_range. Unsigned arithmetic, so
+// that even the smallest int gives a row number instead of an overflow.
+const Programme &programme(int k)
+{
+    return Programmes.at(static_cast<std::size_t>(k) - 1);
+}
+
+} // namespace
+
 void choisirProgramme(Partie &partie, int k)
 {
-    const Programme &p = Programmes.at(k - 1);
+    const Programme &p = programme(k);
     partie.nbmini = 1;
     partie.nbmaxi = p.nbmaxi;
     partie.objectif = p.objectif;
@@ -39,7 +52,7 @@ void choisirProgramme(Partie &partie, int k)
 
 QString phraseRegle(int k)
 {
-    const Programme &p = Programmes.at(k - 1);
+    const Programme &p = programme(k);
     return QString::fromUtf8(p.premierFragment) + formatSigne(p.nbmaxi)
             + QString::fromUtf8(p.secondFragment) + formatSigne(p.objectif)
             + QString::fromUtf8(fin);
