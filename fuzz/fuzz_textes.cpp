@@ -1,0 +1,307 @@
+// The texts the game shows: the rules of each program, and every message that carries the
+// player's name. The real click handlers write them into the real windows (offscreen);
+// each is read back and compared with its expected wording, written out here on its own:
+// the fixed parts must be exact and the name must stand in its one place, as typed.
+
+#include "engine/conversions.h"
+#include "engine/generateur.h"
+#include "engine/programmes.h"
+#include "flow/accueil.h"
+#include "flow/envoi.h"
+#include "flow/finpartie.h"
+#include "flow/jeu.h"
+#include "flow/premierjoueur.h"
+#include "media/soundplayer.h"
+#include "windows/gamewindow.h"
+#include "windows/messageboxes.h"
+#include "windows/multilinebox.h"
+#include "windows/rejouerwindow.h"
+#include "windows/toolkit.h"
+#include "windows/virdowindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// The sentences shown by the boxes Check1 ... Check8, written out in full.
+const char *const regles[] = {
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et  10. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 7.Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 15. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 5. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 33. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  500 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 20. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  200 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 50. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !",
+    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 100. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !",
+};
+const char *const objectifs[] = {" 100", " 100", " 100", " 100", " 500", " 200", " 1000", " 1000"};
+
+QString u(const char *texte)
+{
+    return QString::fromUtf8(texte);
+}
+
+QString lisible(const QString &texte)
+{
+    QString sortie;
+    for (const QChar c : texte) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            sortie += c;
+        else
+            sortie += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return sortie;
+}
+
+[[noreturn]] void echec(const char *controle, const QString &lu, const QString &attendu)
+{
+    std::fprintf(stderr, "\nTexte faux dans %s\n  lu      : \"%s\"\n  attendu : \"%s\"\n", controle,
+                 lisible(lu).toUtf8().constData(), lisible(attendu).toUtf8().constData());
+    std::abort();
+}
+
+// What a multi-line box gives back of a text: it first makes each CR LF a LF, then shows line
+// breaks as a plain text document does (CR LF, LF, CR and the paragraph and frame marks start
+// a line, the line separator too), hands them back as CR LF, and a document reads a no-break
+// space as a blank. Nothing else changes.
+QString commeUneBoite(const QString &ecrit)
+{
+    QString texte = ecrit;
+    texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QString lignes;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const char16_t c = texte[i].unicode();
+        if (c == u'\r' && i + 1 < texte.size() && texte[i + 1] == u'\n')
+            continue; // the LF that follows makes the break
+        if (c == u'\n' || c == u'\r' || c == 0x2029 || c == 0x2028 || c == 0xfdd0 || c == 0xfdd1)
+            lignes += QLatin1String("\r\n");
+        else if (c == 0x00a0)
+            lignes += u' ';
+        else
+            lignes += QChar(c);
+    }
+    return lignes;
+}
+
+void verifier(const virdo::GameWindow &fenetre, const char *nom, const QString &attendu)
+{
+    const QWidget *control = fenetre.control(nom);
+    const QString lu = virdo::texte(control);
+    const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
+    const QString voulu = boite ? commeUneBoite(attendu) : attendu;
+    if (lu != voulu)
+        echec(nom, lu, voulu);
+}
+
+class Silence final : public virdo::SoundPlayer
+{
+public:
+    void playLoop(const QString &) override {}
+    void stop() override {}
+};
+
+// No box is expected; one that came would not wait for an answer.
+class SansAttente final : public virdo::MessageBoxes
+{
+protected:
+    void run(QMessageBox &) override { std::abort(); }
+};
+
+struct Monde
+{
+    Silence son;
+    virdo::GenerateurFixe hasard;
+    SansAttente messages;
+    virdo::Jeu jeu{son, hasard, messages};
+};
+
+Monde *monde = nullptr;
+
+void verifierRegles(int k)
+{
+    const QString regle = virdo::phraseRegle(k);
+    if (regle != u(regles[k - 1]))
+        echec("phraseRegle", regle, u(regles[k - 1]));
+}
+
+// A program number outside 1 ... 8 is refused cleanly, never read past the table.
+void verifierHorsTable(int k)
+{
+    if (k >= 1 && k <= virdo::nombreDeProgrammes)
+        return;
+    try {
+        (void)virdo::phraseRegle(k);
+        std::fprintf(stderr, "phraseRegle(%d) answered for a program that does not exist\n", k);
+        std::abort();
+    } catch (const std::out_of_range &) {
+    }
+    virdo::Partie partie;
+    try {
+        virdo::choisirProgramme(partie, k);
+        std::fprintf(stderr, "choisirProgramme(%d) loaded a program that does not exist\n", k);
+        std::abort();
+    } catch (const std::out_of_range &) {
+    }
+}
+
+// One game around the name: greeting, program k, the first turn, the passing of turns and
+// the end of the game won by the player or by the computer; then the replay window.
+void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, bool rejouer)
+{
+    virdo::Jeu &jeu = monde->jeu;
+    virdo::VirdoWindow &f = *jeu.principale();
+    virdo::setTexte(f.control("ndj"), nom);
+    if (virdo::texte(f.control("ndj")) != nom)
+        echec("ndj", virdo::texte(f.control("ndj")), nom);
+
+    virdo::clicIdentite(f);
+    const QString p = nom.isEmpty() ? QStringLiteral("Joueur  Anonyme") : nom;
+    verifier(f, "Accueil",
+             u("Bonjour ") + p
+                     + u(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
+                         "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
+                         "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
+                         "s'aider en utilisant une feuille de papier et un stylo..."));
+    verifier(f, "Tirage",
+             p + u(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre de "
+                   "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
+                   "proposés sur la droite en cochant la case désirée ..."));
+
+    virdo::clicProgramme(f, k);
+    verifier(f, "BUT", u(objectifs[k - 1]));
+    verifier(f, "Accueil", u(regles[k - 1]));
+    verifier(f, "Tirage",
+             p + u(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce "
+                   "choix est important !"));
+
+    if (joueurCommence) {
+        virdo::clicJoueur(f);
+        verifier(f, "nombreordinateur", u("J'attends patiemment mon tour pour jouer ..."));
+        verifier(f, "nj", p + u(", propose un nombre >"));
+    } else {
+        virdo::clicOrdinateur(f);
+        verifier(f, "nj", p + u(", attends ton tour pour jouer ..."));
+        verifier(f, "nombreordinateur", u("Clique sur le bouton de droite pour que je joue >>>"));
+        verifier(f, "Envoi", u("Clique pour me faire jouer, moi, l'ordinateur"));
+    }
+
+    f.partie.tour = QStringLiteral("O");
+    virdo::passerLaMain(f);
+    verifier(f, "nj", p + u(", à toi de proposer un nombre >"));
+    verifier(f, "Envoi", u("Clique pour valider ton nombre"));
+    virdo::passerLaMain(f);
+    verifier(f, "nj", p + u(" , c'est à l'ordinateur de jouer ..."));
+    verifier(f, "nombreordinateur", u("Pour que je propose un nombre, clique sur le bouton de droite >"));
+    verifier(f, "Envoi", u("Clique pour me faire jouer, moi, l'ordinateur"));
+
+    // One move from the target: the player's 1, or the computer's, wins.
+    f.partie.total = virdo::Nombre16(f.partie.objectif - 1);
+    f.partie.tour = joueurGagne ? QStringLiteral("J") : QStringLiteral("O");
+    virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
+    virdo::clicEnvoi(jeu);
+    verifier(f, "Nombre", virdo::formatSigne(f.partie.objectif));
+    virdo::GameWindow &eureka = jeu.eureka();
+    if (joueurGagne) {
+        verifier(f, "nj", u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
+        verifier(f, "nombreordinateur", u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
+        verifier(eureka, "CRI", u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
+    } else {
+        verifier(f, "nj", u("Désolé, ") + p + u(", tu as perdu !!!"));
+        verifier(f, "nombreordinateur", u("et moi l'ordinateur, j'ai gagné !"));
+        verifier(eureka, "CRI", u("Moi, l'ordinateur, j'ai vaincu \r\n") + p);
+    }
+
+    if (rejouer) {
+        // FIN carries the name to the replay window, OUI back into a new main window.
+        virdo::clicFin(jeu);
+        verifier(jeu.rejouer(), "nj", p);
+        virdo::clicOui(jeu);
+        verifier(*jeu.principale(), "ndj", p);
+        jeu.principale()->hide();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } else {
+        eureka.hide();
+    }
+}
+
+} // namespace
+
+// Big blocks held back after their release and filled when allocated cost more than the target
+// itself; a short stack for each allocation is enough to find a fault.
+extern "C" const char *__asan_default_options()
+{
+    return "malloc_context_size=8:max_malloc_fill_size=0:quarantine_size_mb=16";
+}
+
+// Fontconfig keeps a few blocks of its own for the life of the process: not ours to free.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: Qt's own globals are gone by the time static objects die at exit.
+    new QApplication(*argc, *argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    monde = new Monde;
+    monde->jeu.chargerPrincipale();
+    // The handlers write into hidden windows just the same; drawing them would only cost time.
+    monde->jeu.principale()->hide();
+    for (int k = 1; k <= virdo::nombreDeProgrammes; ++k)
+        verifierRegles(k);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    // First byte: the program (3 bits), who starts, who wins, replay, and the encoding of the rest.
+    const std::uint8_t choix = data[0];
+    const int k = 1 + (choix & 7);
+    const bool joueurCommence = choix & 8;
+    const bool joueurGagne = choix & 16;
+    // The replay builds a whole new main window, a hundred times the cost of the rest:
+    // one input in about thirty takes that way.
+    const bool rejouer = (choix & 32) && size % 16 == 1;
+    const char *octets = reinterpret_cast<const char *>(data + 1);
+    const auto n = qsizetype(size - 1);
+
+    QString nom;
+    switch (choix >> 6) {
+    case 0:
+    case 1:
+        nom = QString::fromUtf8(octets, n);
+        break;
+    case 2:
+        nom = QString::fromLatin1(octets, n);
+        break;
+    default: {
+        std::u16string unites(std::size_t(n) / 2, u'\0');
+        std::memcpy(unites.data(), octets, unites.size() * 2);
+        nom = QString::fromUtf16(unites.data(), qsizetype(unites.size()));
+        break;
+    }
+    }
+
+    verifierRegles(k);
+    if (size >= 5) {
+        std::int32_t autre;
+        std::memcpy(&autre, data + 1, sizeof autre);
+        verifierHorsTable(autre);
+    }
+    jouer(nom, k, joueurCommence, joueurGagne, rejouer);
+    return 0;
+}

@@ -1,0 +1,713 @@
+// How the windows and their controls behave for the player and for the handlers: the
+// state the main window opens in, wrapping and centring of texts, the toolkit operations,
+// the picture box, and the faces the named fonts resolve to.
+
+#include "windows/fonts.h"
+#include "windows/multilinebox.h"
+#include "windows/picturebox.h"
+#include "windows/rejouerwindow.h"
+#include "windows/toolkit.h"
+#include "windows/twips.h"
+#include "windows/virdowindow.h"
+#include "windows/windowtables.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <memory>
+
+using virdo::GameWindow;
+
+namespace {
+
+std::unique_ptr<GameWindow> makeWindow(const QString &name)
+{
+    if (name == QLatin1String("VIRDO"))
+        return std::make_unique<virdo::VirdoWindow>();
+    if (name == QLatin1String("Rejouer"))
+        return std::make_unique<virdo::RejouerWindow>();
+    return std::make_unique<GameWindow>(virdo::eurekaWindowSpec());
+}
+
+QWidget *child(const GameWindow &w, const QString &name)
+{
+    return w.findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+}
+
+bool showAndActivate(QWidget *w)
+{
+    w->show();
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+// A French text long enough to need several lines in any of the multi-line boxes.
+const QString longText = QStringLiteral(
+    "Bonjour Léa, je te propose de jouer avec moi, l'ordinateur, à la course au total : "
+    "chacun à son tour ajoute un nombre, et celui qui atteint le total exact a gagné !");
+
+// How far a laid-out line is from the left and from the right of its block. A blank
+// that ends a paragraph still counts in the centring, so a line may sit up to one
+// blank left of the middle.
+struct Gaps
+{
+    qreal left;
+    qreal right;
+    qreal slack;
+    bool centred() const { return qAbs(left - right) <= slack + 2; }
+};
+
+QList<Gaps> lineGaps(const QTextEdit *box)
+{
+    QList<Gaps> gaps;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            // A line's trailing blank is laid out but not seen.
+            int end = line.textStart() + line.textLength();
+            while (end > line.textStart() && block.text().at(end - 1) == QLatin1Char(' '))
+                --end;
+            const qreal left = line.cursorToX(line.textStart());
+            const qreal right = line.cursorToX(end);
+            const qreal blanks = line.cursorToX(line.textStart() + line.textLength()) - right;
+            gaps.append({left - line.x(), line.x() + line.width() - right, blanks});
+        }
+    }
+    return gaps;
+}
+
+// The box around the dark (text) pixels of an image.
+QRect inkBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 110)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+QRect buttonContents(const QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.features = QStyleOptionButton::None;
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+}
+
+} // namespace
+
+class TestWindowBehaviour : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void startShowsExactlySevenControls();
+    void startValues_data();
+    void startValues();
+    void startFocusInNdj();
+    void resizingMovesNoControl_data();
+    void resizingMovesNoControl();
+    void listeWrapsToEightLines_data();
+    void listeWrapsToEightLines();
+    void multiLineBoxWrapsAndCentres_data();
+    void multiLineBoxWrapsAndCentres();
+    void multiLineBoxBreaksAtCrLf_data();
+    void multiLineBoxBreaksAtCrLf();
+    void buttonCaptionWraps_data();
+    void buttonCaptionWraps();
+    void textBoxHasNoLengthLimit_data();
+    void textBoxHasNoLengthLimit();
+    void setTexteShowsExactly_data();
+    void setTexteShowsExactly();
+    void widthAndLeftInTwips_data();
+    void widthAndLeftInTwips();
+    void decocherIsNoClick_data();
+    void decocherIsNoClick();
+    void pictureAtOwnSizeFromTopLeft_data();
+    void pictureAtOwnSizeFromTopLeft();
+    void namedFontsResolve_data();
+    void namedFontsResolve();
+};
+
+void TestWindowBehaviour::initTestCase()
+{
+    // As the game does at start.
+    virdo::installFontSubstitutions();
+}
+
+void TestWindowBehaviour::cleanup()
+{
+    // Every test builds its windows itself and must not leave one behind.
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left behind");
+}
+
+// A fresh main window shows the question, the name box, its button, and the two totals: nothing else.
+void TestWindowBehaviour::startShowsExactlySevenControls()
+{
+    virdo::VirdoWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList shown;
+    for (QWidget *c : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (c->isVisible())
+            shown << c->objectName();
+    }
+    shown.sort();
+    QCOMPARE(shown, (QStringList{"Affichage", "BUT", "Bonjour", "Identite", "Label3", "Nombre", "ndj"}));
+}
+
+// A fresh main window has "0" as running total, no target, no name and no ticked box.
+void TestWindowBehaviour::startValues_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("Nombre") << "Nombre" << "0" << false;
+    QTest::newRow("BUT") << "BUT" << "" << false;
+    QTest::newRow("ndj") << "ndj" << "" << false;
+    QTest::newRow("nbj") << "nbj" << "" << false;
+    for (int k = 1; k <= 8; ++k) {
+        const QString box = QStringLiteral("Check%1").arg(k);
+        QTest::newRow(qPrintable(box)) << box << QString() << false;
+    }
+}
+
+void TestWindowBehaviour::startValues()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, ticked);
+    virdo::VirdoWindow w;
+    QWidget *c = child(w, name);
+    QVERIFY(c);
+    if (auto *box = qobject_cast<QCheckBox *>(c)) {
+        QCOMPARE(box->isChecked(), ticked);
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+    } else {
+        QCOMPARE(virdo::texte(c), text);
+    }
+}
+
+// Keys go to the name box as soon as the main window opens.
+void TestWindowBehaviour::startFocusInNdj()
+{
+    virdo::VirdoWindow w;
+    QVERIFY(showAndActivate(&w));
+    QCOMPARE(QApplication::focusWidget(), w.control("ndj"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
+    QCOMPARE(virdo::texte(w.control("ndj")), QStringLiteral("Tom"));
+}
+
+// Dragging the frame of a window moves none of its controls; the main window keeps its size.
+void TestWindowBehaviour::resizingMovesNoControl_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("newSize");
+    QTest::addColumn<bool>("sizable");
+    QTest::newRow("Rejouer larger") << "Rejouer" << QSize(600, 450) << true;
+    QTest::newRow("Rejouer smaller") << "Rejouer" << QSize(150, 100) << true;
+    QTest::newRow("Eureka larger") << "Eureka" << QSize(640, 700) << true;
+    QTest::newRow("Eureka smaller") << "Eureka" << QSize(120, 140) << true;
+    QTest::newRow("VIRDO cannot") << "VIRDO" << QSize(900, 600) << false;
+}
+
+void TestWindowBehaviour::resizingMovesNoControl()
+{
+    QFETCH(QString, window);
+    QFETCH(QSize, newSize);
+    QFETCH(bool, sizable);
+    const auto w = makeWindow(window);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const QSize before = w->size();
+    QMap<QString, QRect> places;
+    for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        places.insert(c->objectName(), c->geometry());
+
+    w->resize(newSize);
+    QCoreApplication::processEvents();
+    QCOMPARE(w->size(), sizable ? newSize : before);
+    for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QCOMPARE(c->geometry(), places.value(c->objectName()));
+}
+
+// Liste shows one digit a line, each line roughly level with the check box of that number.
+void TestWindowBehaviour::listeWrapsToEightLines_data()
+{
+    QTest::addColumn<int>("number");
+    for (int k = 1; k <= 8; ++k)
+        QTest::addRow("%d", k) << k;
+}
+
+void TestWindowBehaviour::listeWrapsToEightLines()
+{
+    QFETCH(int, number);
+    virdo::VirdoWindow w;
+    auto *liste = w.control<QLabel>("Liste");
+    QVERIFY(liste);
+    QVERIFY(liste->wordWrap());
+
+    const QRect inside = liste->contentsRect();
+    const QFontMetrics metrics(liste->font());
+    const QRect needed = metrics.boundingRect(inside, Qt::TextWordWrap | liste->alignment(), liste->text());
+    QCOMPARE(qRound(double(needed.height()) / metrics.lineSpacing()), 8);
+
+    // Lay the caption out as the label does, line by line.
+    QTextLayout layout(liste->text(), liste->font());
+    QTextOption option(liste->alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    QList<QTextLine> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(inside.width());
+        line.setPosition({0, y});
+        y += metrics.lineSpacing();
+        lines.append(line);
+    }
+    layout.endLayout();
+    QCOMPARE(lines.size(), 8);
+
+    const QTextLine line = lines.at(number - 1);
+    QCOMPARE(liste->text().mid(line.textStart(), line.textLength()).trimmed(), QString::number(number));
+    // Every digit stands inside the label, the last one included.
+    QVERIFY(line.y() + metrics.ascent() <= inside.height());
+
+    QWidget *box = w.control(qPrintable(QStringLiteral("Check%1").arg(number)));
+    const qreal lineMiddle = liste->y() + inside.top() + line.y() + metrics.ascent() / 2.0 + metrics.descent() / 2.0;
+    const qreal boxMiddle = box->geometry().center().y();
+    QVERIFY2(qAbs(lineMiddle - boxMiddle) <= metrics.lineSpacing() / 2.0,
+             qPrintable(QStringLiteral("line at %1, box at %2").arg(lineMiddle).arg(boxMiddle)));
+}
+
+// The multi-line boxes wrap at blanks within their width, show no scroll bar, and centre
+// every line, also lines the player types.
+void TestWindowBehaviour::multiLineBoxWrapsAndCentres_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Accueil") << "VIRDO" << "Accueil";
+    QTest::newRow("Tirage") << "VIRDO" << "Tirage";
+    QTest::newRow("CRI") << "Eureka" << "CRI";
+}
+
+void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    const auto w = makeWindow(window);
+    auto *box = qobject_cast<virdo::MultiLineBox *>(child(*w, name));
+    QVERIFY(box);
+    box->show();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+
+    QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    // More text than the box can hold: still no scroll bar comes up.
+    virdo::setTexte(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
+    QCoreApplication::processEvents();
+    QVERIFY(!box->verticalScrollBar()->isVisible());
+    QVERIFY(!box->horizontalScrollBar()->isVisible());
+
+    virdo::setTexte(box, longText);
+    QCoreApplication::processEvents();
+    QCOMPARE(box->document()->blockCount(), 1);
+    QVERIFY2(box->document()->documentLayout()->documentSize().width() <= box->viewport()->width(),
+             "the text runs beyond the right edge");
+    const QList<Gaps> gaps = lineGaps(box);
+    QVERIFY2(gaps.size() > 1, "a long text stays on one line");
+    // Lines break at blanks: no word is split.
+    const QTextLayout *layout = box->document()->begin().layout();
+    for (int i = 0; i + 1 < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        QCOMPARE(longText.at(line.textStart() + line.textLength() - 1), QLatin1Char(' '));
+    }
+    for (const Gaps &g : gaps)
+        QVERIFY2(g.centred(), qPrintable(QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right)));
+
+    // What the player types in an empty box is centred too.
+    virdo::setTexte(box, QString());
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("abc"));
+    QCOMPARE(virdo::texte(box), QStringLiteral("abc"));
+    const QList<Gaps> typed = lineGaps(box);
+    QCOMPARE(typed.size(), 1);
+    QVERIFY(typed.first().left > box->viewport()->width() / 3);
+    QVERIFY(typed.first().centred());
+}
+
+// A CR LF in a text makes two centred lines, and reading the text back gives the CR LF.
+void TestWindowBehaviour::multiLineBoxBreaksAtCrLf_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("CRI, player wins") << "Eureka" << "CRI"
+                                      << QStringLiteral("Moi, Joueur  Anonyme,\r\nj'ai vaincu l'ordinateur ! ");
+    QTest::newRow("CRI, computer wins") << "Eureka" << "CRI"
+                                        << QStringLiteral("Moi, l'ordinateur, j'ai vaincu \r\nLéa");
+    QTest::newRow("Accueil") << "VIRDO" << "Accueil" << QStringLiteral("Bonjour\r\nLéa");
+    QTest::newRow("Tirage") << "VIRDO" << "Tirage" << QStringLiteral("Léa,\r\nà toi !");
+}
+
+void TestWindowBehaviour::multiLineBoxBreaksAtCrLf()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    const auto w = makeWindow(window);
+    auto *box = qobject_cast<virdo::MultiLineBox *>(child(*w, name));
+    QVERIFY(box);
+    box->show();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+
+    virdo::setTexte(box, text);
+    QCoreApplication::processEvents();
+    QCOMPARE(box->document()->blockCount(), 2);
+    QCOMPARE(box->document()->begin().text(), text.section(QStringLiteral("\r\n"), 0, 0));
+    QCOMPARE(virdo::texte(box), text);
+    const QList<Gaps> gaps = lineGaps(box);
+    QCOMPARE(gaps.size(), 2);
+    for (const Gaps &g : gaps)
+        QVERIFY2(g.centred(), qPrintable(QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right)));
+}
+
+// A button's caption wraps at blanks onto as many lines as it needs, all inside the
+// button and clear of its frame.
+void TestWindowBehaviour::buttonCaptionWraps_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("lines"); // 2: two or more, 1: exactly one, 0: either
+    QTest::newRow("Joueur") << "VIRDO" << "Joueur" << QStringLiteral("C'est toi qui commences") << 2;
+    QTest::newRow("Ordinateur") << "VIRDO" << "Ordinateur" << QStringLiteral("C'est moi l'ordinateur") << 2;
+    QTest::newRow("Envoi, fresh") << "VIRDO" << "Envoi" << QStringLiteral("Clique ici pour continuer") << 2;
+    QTest::newRow("Envoi, player") << "VIRDO" << "Envoi" << QStringLiteral("Clique pour valider ton nombre") << 2;
+    QTest::newRow("Envoi, computer") << "VIRDO" << "Envoi"
+                                     << QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur") << 2;
+    QTest::newRow("FIN") << "VIRDO" << "FIN" << QStringLiteral("Suite ou FIN") << 0;
+    QTest::newRow("Identite") << "VIRDO" << "Identite" << QStringLiteral("<<<") << 1;
+    QTest::newRow("OUI") << "Rejouer" << "OUI" << QStringLiteral("OUI") << 1;
+    QTest::newRow("NON") << "Rejouer" << "NON" << QStringLiteral("NON") << 1;
+}
+
+void TestWindowBehaviour::buttonCaptionWraps()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(int, lines);
+    const auto w = makeWindow(window);
+    auto *button = qobject_cast<QPushButton *>(child(*w, name));
+    QVERIFY(button);
+    virdo::setTexte(button, caption);
+    QCOMPARE(virdo::texte(button), caption);
+
+    const QRect area = buttonContents(button);
+    const QFontMetrics metrics(button->font());
+    const QRect needed = metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    // One line is a line spacing high at most; two lines are more.
+    if (lines == 2)
+        QVERIFY2(needed.height() > metrics.lineSpacing() + 1, "the caption would fit on one line");
+    if (lines == 1)
+        QVERIFY2(needed.height() <= metrics.lineSpacing() + 1, "the caption needs several lines");
+    QVERIFY2(needed.height() <= button->height(),
+             qPrintable(QStringLiteral("the caption needs %1 px, the button has %2").arg(needed.height()).arg(button->height())));
+
+    // What the button draws: the lines it needs, inside it, not touching its frame.
+    button->show();
+    const QImage shot = button->grab().toImage();
+    const QRect ink = inkBox(shot);
+    QVERIFY2(!ink.isEmpty(), "no caption is drawn");
+    if (lines == 2)
+        QVERIFY2(ink.height() > metrics.lineSpacing(), "the caption is drawn on one line");
+    if (lines == 1)
+        QVERIFY2(ink.height() < metrics.lineSpacing(), "the caption is drawn on several lines");
+    const QString where = QStringLiteral("caption drawn at %1,%2 %3x%4 in a %5x%6 button")
+                              .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
+                              .arg(shot.width()).arg(shot.height());
+    QVERIFY2(ink.left() >= 3 && ink.right() <= shot.width() - 4, qPrintable(where));
+    QVERIFY2(ink.top() >= 2 && ink.bottom() <= shot.height() - 3, qPrintable(where));
+}
+
+// Text boxes take and give back a text of any length.
+void TestWindowBehaviour::textBoxHasNoLengthLimit_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj", "ndj", "Accueil", "Tirage"})
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name);
+    QTest::newRow("Rejouer nj") << "Rejouer" << "nj";
+    QTest::newRow("Eureka CRI") << "Eureka" << "CRI";
+}
+
+void TestWindowBehaviour::textBoxHasNoLengthLimit()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    const auto w = makeWindow(window);
+    QWidget *box = child(*w, name);
+    QVERIFY(box);
+    QString text;
+    text.reserve(100000);
+    for (int i = 0; text.size() < 100000; ++i)
+        text += QString::number(i % 10);
+    virdo::setTexte(box, text);
+    QCOMPARE(virdo::texte(box).size(), text.size());
+    QCOMPARE(virdo::texte(box), text);
+}
+
+// Setting a text or caption shows exactly that string, blanks and accents included.
+void TestWindowBehaviour::setTexteShowsExactly_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown"); // as the widget itself holds it
+    QTest::newRow("text box") << "VIRDO" << "nombreordinateur" << QStringLiteral("Moi, l'ordinateur, j'ai joué: 5")
+                              << QStringLiteral("Moi, l'ordinateur, j'ai joué: 5");
+    QTest::newRow("text box, sign place") << "VIRDO" << "Nombre" << QStringLiteral(" 100") << QStringLiteral(" 100");
+    QTest::newRow("name with two blanks") << "Rejouer" << "nj" << QStringLiteral("Joueur  Anonyme")
+                                          << QStringLiteral("Joueur  Anonyme");
+    QTest::newRow("empty") << "VIRDO" << "Nombre" << QString() << QString();
+    QTest::newRow("button") << "VIRDO" << "Envoi" << QStringLiteral("Clique pour valider ton nombre")
+                            << QStringLiteral("Clique pour valider ton nombre");
+    QTest::newRow("label") << "VIRDO" << "Bonjour" << QStringLiteral("Désolé, à bientôt  !")
+                           << QStringLiteral("Désolé, à bientôt  !");
+    QTest::newRow("multi-line") << "VIRDO" << "Tirage" << QStringLiteral("Léa, tu as le choix !\r\nattention")
+                                << QStringLiteral("Léa, tu as le choix !\nattention");
+}
+
+void TestWindowBehaviour::setTexteShowsExactly()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const auto w = makeWindow(window);
+    QWidget *c = child(*w, name);
+    QVERIFY(c);
+    virdo::setTexte(c, text);
+    QCOMPARE(virdo::texte(c), text);
+    QString held;
+    if (auto *box = qobject_cast<QLineEdit *>(c))
+        held = box->text();
+    else if (auto *box = qobject_cast<QTextEdit *>(c))
+        held = box->toPlainText();
+    else if (auto *label = qobject_cast<QLabel *>(c))
+        held = label->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(c))
+        held = button->text();
+    QCOMPARE(held, shown);
+}
+
+// Width and left are given in twips and take effect at once; nothing else of the box moves.
+void TestWindowBehaviour::widthAndLeftInTwips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("widthTwips");
+    QTest::addColumn<int>("leftTwips");
+    QTest::addColumn<int>("widthAt96");
+    QTest::addColumn<int>("leftAt96");
+    QTest::newRow("nj") << "nj" << 9855 << 120 << 657 << 8;
+    QTest::newRow("nombreordinateur") << "nombreordinateur" << 8895 << 120 << 593 << 8;
+    QTest::newRow("back to the design") << "nj" << 8535 << 1440 << 569 << 96;
+}
+
+void TestWindowBehaviour::widthAndLeftInTwips()
+{
+    QFETCH(QString, name);
+    QFETCH(int, widthTwips);
+    QFETCH(int, leftTwips);
+    QFETCH(int, widthAt96);
+    QFETCH(int, leftAt96);
+    virdo::VirdoWindow w;
+    QWidget *box = child(w, name);
+    QVERIFY(box);
+    virdo::setTexte(box, QStringLiteral("Léa, propose un nombre >"));
+    box->show();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect before = box->geometry();
+
+    virdo::setLargeur(box, widthTwips);
+    virdo::setGauche(box, leftTwips);
+    // No event is processed in between: the handler's next step sees the new place.
+    QCOMPARE(virdo::pixelsToTwipsX(box, box->width()), widthTwips);
+    QCOMPARE(virdo::pixelsToTwipsX(box, box->x()), leftTwips);
+    if (box->logicalDpiX() == 96) {
+        QCOMPARE(box->width(), widthAt96);
+        QCOMPARE(box->x(), leftAt96);
+    }
+    QCOMPARE(box->y(), before.y());
+    QCOMPARE(box->height(), before.height());
+    QCOMPARE(virdo::texte(box), QStringLiteral("Léa, propose un nombre >"));
+}
+
+// Clearing a box from the program is no click: the game's click handler does not run.
+void TestWindowBehaviour::decocherIsNoClick_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("tickedBefore");
+    for (int k = 1; k <= 8; ++k) {
+        QTest::addRow("Check%d ticked", k) << QStringLiteral("Check%1").arg(k) << true;
+        QTest::addRow("Check%d already clear", k) << QStringLiteral("Check%1").arg(k) << false;
+    }
+}
+
+void TestWindowBehaviour::decocherIsNoClick()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, tickedBefore);
+    virdo::VirdoWindow w;
+    auto *box = qobject_cast<QCheckBox *>(child(w, name));
+    QVERIFY(box);
+    box->show();
+    QVERIFY(showAndActivate(&w));
+
+    QSignalSpy clicks(box, &QAbstractButton::clicked);
+    if (tickedBefore) {
+        // The player ticks it: that is a click.
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        QCOMPARE(clicks.size(), 1);
+        QVERIFY(box->isChecked());
+        clicks.clear();
+    }
+    virdo::decocher(box);
+    QVERIFY(!box->isChecked());
+    QCOMPARE(clicks.size(), 0);
+
+    // The player can tick it again afterwards, and that is reported.
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QCOMPARE(clicks.size(), 1);
+    QVERIFY(box->isChecked());
+}
+
+// Photo draws a picture at its own size from the top-left corner of its inside, clips
+// what does not fit, and shows the 3-D face colour beyond it.
+void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft_data()
+{
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::newRow("small") << QSize(20, 10);
+    QTest::newRow("the game's 300 x 280") << QSize(300, 280);
+    QTest::newRow("larger than the box") << QSize(400, 350);
+}
+
+void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft()
+{
+    QFETCH(QSize, pictureSize);
+    GameWindow w(virdo::eurekaWindowSpec());
+    auto *photo = qobject_cast<virdo::PictureBox *>(w.control("Photo"));
+    QVERIFY(photo);
+
+    // Every pixel tells where it comes from: red the column, green the row.
+    QImage source(pictureSize, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb(x % 256, y % 256, 77));
+    }
+    virdo::setImage(photo, QPixmap::fromImage(source));
+
+    const QImage shot = photo->grab().toImage();
+    const QRect inside = photo->contentsRect();
+    QVERIFY(inside.width() < photo->width()); // the border stays drawn around it
+    const QSize drawn = pictureSize.boundedTo(inside.size());
+    for (int y = 0; y < drawn.height(); y += 3) {
+        for (int x = 0; x < drawn.width(); x += 3) {
+            const QRgb got = shot.pixel(inside.topLeft() + QPoint(x, y));
+            if (got != source.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("picture pixel %1,%2 is drawn as %3,%4,%5")
+                                     .arg(x).arg(y).arg(qRed(got)).arg(qGreen(got)).arg(qBlue(got))));
+        }
+    }
+    const QColor face = photo->palette().color(QPalette::Button);
+    QCOMPARE(face, QApplication::palette().color(QPalette::Button));
+    if (pictureSize.width() < inside.width())
+        QCOMPARE(shot.pixelColor(inside.topLeft() + QPoint(pictureSize.width(), 2)), face);
+    if (pictureSize.height() < inside.height())
+        QCOMPARE(shot.pixelColor(inside.topLeft() + QPoint(2, pictureSize.height())), face);
+    if (pictureSize.width() < inside.width() && pictureSize.height() < inside.height())
+        QCOMPARE(shot.pixelColor(inside.bottomRight() - QPoint(1, 1)), face);
+}
+
+// The faces the windows name resolve to the nearest free face on the machine, keeping weight and slant.
+void TestWindowBehaviour::namedFontsResolve_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("nearest");
+    QTest::addColumn<bool>("checkSlant");
+
+    const QString times = QStringLiteral("Times New Roman");
+    const QString serif = QStringLiteral("Liberation Serif");
+    for (const char *name : {"Bonjour", "ndj", "Nombre", "BUT", "nbj", "nj", "Liste", "FIN", "Joueur"})
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << times << serif << true;
+    QTest::newRow("VIRDO Accueil, italic") << "VIRDO" << "Accueil" << times << serif << true;
+    QTest::newRow("VIRDO nombreordinateur, italic") << "VIRDO" << "nombreordinateur" << times << serif << true;
+    QTest::newRow("VIRDO Envoi, window font") << "VIRDO" << "Envoi" << times << serif << true;
+    QTest::newRow("VIRDO Tirage, window font") << "VIRDO" << "Tirage" << times << serif << true;
+    QTest::newRow("VIRDO Affichage, window font") << "VIRDO" << "Affichage" << times << serif << true;
+    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << times << serif << true;
+    QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << times << serif << true;
+    QTest::newRow("VIRDO Identite") << "VIRDO" << "Identite" << "Arial Rounded MT Bold" << "Quicksand" << true;
+    QTest::newRow("Rejouer OUI") << "Rejouer" << "OUI" << "Arial Rounded MT Bold" << "Quicksand" << true;
+    QTest::newRow("Rejouer NON") << "Rejouer" << "NON" << "Arial Rounded MT Bold" << "Quicksand" << true;
+    QTest::newRow("Rejouer Label1") << "Rejouer" << "Label1" << "Script MT Bold" << "Dancing Script" << true;
+    // Dancing Script has no italic face of its own.
+    QTest::newRow("Rejouer Label2") << "Rejouer" << "Label2" << "Script MT Bold" << "Dancing Script" << false;
+    QTest::newRow("VIRDO Check1") << "VIRDO" << "Check1" << "MS Sans Serif" << "Liberation Sans" << true;
+}
+
+void TestWindowBehaviour::namedFontsResolve()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, named);
+    QFETCH(QString, nearest);
+    QFETCH(bool, checkSlant);
+    const auto w = makeWindow(window);
+    QWidget *c = child(*w, name);
+    QVERIFY(c);
+    QCOMPARE(c->font().family(), named);
+
+    const bool installed = QFontDatabase::families().contains(named, Qt::CaseInsensitive);
+    if (!installed && !QFontDatabase::families().contains(nearest, Qt::CaseInsensitive))
+        QSKIP(qPrintable(nearest + QLatin1String(" is not installed on this machine")));
+    const QFontInfo resolved(c->font());
+    QCOMPARE(resolved.family(), installed ? named : nearest);
+    QCOMPARE(resolved.bold(), c->font().bold());
+    if (checkSlant)
+        QCOMPARE(resolved.italic(), c->font().italic());
+    QVERIFY(qAbs(resolved.pointSizeF() - c->font().pointSizeF()) < 0.5);
+}
+
+QTEST_MAIN(TestWindowBehaviour)
+#include "tst_windowbehaviour.moc"
