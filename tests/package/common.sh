@@ -1,0 +1,51 @@
+# Shared by the package tests (sourced). Exit 77 means "skipped": a tool is missing.
+set -euo pipefail
+
+skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+need() {
+    local t
+    for t in "$@"; do
+        command -v "$t" >/dev/null 2>&1 || skip "missing tool: $t"
+    done
+}
+
+# The tools building and reading the package: every package test needs them, so that a
+# machine without them skips the lot instead of failing on the missing package.
+need cpack dpkg dpkg-deb dpkg-shlibdeps
+
+VIRDO_ARCH=$(dpkg --print-architecture)
+VIRDO_DEB_NAME="virdo_1.00_${VIRDO_ARCH}.deb"
+VIRDO_APP_ID="fr.virdo.virdo"
+VIRDO_GAME_FILES=(Enfants.bmp chiffres.bmp victoire.wav Son2.wav)
+VIRDO_ICON_SIZES=(16 32 48 64 128 256)
+
+# deb_in DIR: the package the fixture built into DIR.
+deb_in() {
+    local deb="$1/$VIRDO_DEB_NAME"
+    [ -f "$deb" ] || fail "no package at $deb"
+    echo "$deb"
+}
+
+# scratch_dir NAME: a fresh folder, removed by scratch_cleanup; sets SCRATCH.
+VIRDO_SCRATCH=()
+scratch_cleanup() { local d; for d in "${VIRDO_SCRATCH[@]}"; do rm -rf "$d"; done; }
+scratch_dir() {
+    SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/virdo-$1.XXXXXX")
+    VIRDO_SCRATCH+=("$SCRATCH")
+}
+
+# extract_deb DEB: unpacks the package into a fresh scratch root; sets ROOT.
+extract_deb() {
+    scratch_dir paquet
+    ROOT=$SCRATCH
+    dpkg -x "$1" "$ROOT"
+}
+
+# desktop_key FILE KEY: the value of KEY in the [Desktop Entry] group.
+desktop_key() {
+    awk -v key="$2" '
+        /^\[/ { group = $0; next }
+        group == "[Desktop Entry]" && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+    ' "$1"
+}
