@@ -1,0 +1,274 @@
+// The greeting and the program choice, clicked on the real main window.
+
+#include "partiejouee.h"
+
+#include "windows/toolkit.h"
+
+#include <QSignalSpy>
+#include <QTextEdit>
+
+using namespace flowtest;
+
+namespace {
+
+const QString regle[9] = {
+    {},
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et  10. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 7.Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 15. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 5. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 33. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  500 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 20. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  200 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 50. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !"),
+    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 100. Les nombres "
+                   "proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !"),
+};
+
+} // namespace
+
+class TstAccueil : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Banc> banc;
+
+private slots:
+    void init() { banc = std::make_unique<Banc>(); }
+    void cleanup() { verifierAucuneFenetre(banc); }
+
+    void salutation_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("prenom");
+        QTest::newRow("nom") << QStringLiteral("Marie") << QStringLiteral("Marie");
+        QTest::newRow("vide") << QString() << QStringLiteral("Joueur  Anonyme");
+        QTest::newRow("un blanc") << QStringLiteral(" ") << QStringLiteral(" ");
+        QTest::newRow("blancs finaux") << QStringLiteral("Léa  ") << QStringLiteral("Léa  ");
+        QTest::newRow("accents et casse") << QStringLiteral("éLOÏse") << QStringLiteral("éLOÏse");
+    }
+    // Identite keeps the name as typed (empty: "Joueur  Anonyme"), greets with it and offers the eight clear boxes.
+    void salutation()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, prenom);
+        FLOW_DO(saluer(*banc, tape));
+
+        QCOMPARE(banc->partie().prenom, prenom);
+        QCOMPARE(texteDe("Accueil"), QStringLiteral("Bonjour ") + prenom + suiteAccueil);
+        QCOMPARE(texteDe("Tirage"), prenom + suiteTirageOffre);
+        if (tape.isEmpty()) {
+            QVERIFY(texteDe("Accueil").startsWith(
+                    QStringLiteral("Bonjour Joueur  Anonyme, ce programme va te permettre")));
+            QVERIFY(texteDe("Tirage").startsWith(QStringLiteral("Joueur  Anonyme, tu as le choix entre 8 programmes")));
+        }
+        if (tape == QLatin1String(" "))
+            QVERIFY(texteDe("Accueil").startsWith(QStringLiteral("Bonjour  ,")));
+
+        QVERIFY(!banc->ctl("Identite")->isVisible());
+        for (const char *nom : {"Bonjour", "ndj", "Accueil", "Tirage", "Liste", "Nombre", "BUT"})
+            QVERIFY2(banc->ctl(nom)->isVisible(), nom);
+        for (int k = 1; k <= 8; ++k) {
+            QVERIFY(banc->caseProgramme(k)->isVisible());
+            QVERIFY(!banc->caseProgramme(k)->isChecked());
+        }
+        for (const char *nom : {"Joueur", "Ordinateur", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
+            QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
+        // The record waits for a program.
+        QCOMPARE(int(banc->partie().nbmaxi), 0);
+        QCOMPARE(int(banc->partie().objectif), 0);
+        QCOMPARE(banc->partie().tour, QString());
+        QCOMPARE(banc->boite("ndj")->text(), tape);
+        QCOMPARE(banc->boite("BUT")->text(), QString());
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
+
+        // The name, blanks and all, comes back before the comma once a program is chosen.
+        FLOW_DO(cliquer(banc->caseProgramme(6)));
+        QCOMPARE(texteDe("Tirage"), prenom + suiteTirageChoix);
+    }
+
+    // The name is read once, at the greeting: what is typed in ndj afterwards never shows.
+    void nomLuUneSeuleFois()
+    {
+        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+        FLOW_DO(taper(banc->boite("ndj"), QStringLiteral("Paul")));
+        FLOW_DO(cliquer(banc->caseProgramme(1)));
+        QCOMPARE(texteDe("Tirage"), QStringLiteral("Marie") + suiteTirageChoix);
+        FLOW_DO(cliquer(banc->ctl("Joueur")));
+        QCOMPARE(banc->boite("nj")->text(), QStringLiteral("Marie, propose un nombre >"));
+        FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("4")));
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        QCOMPARE(banc->boite("nj")->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        QCOMPARE(banc->boite("nj")->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
+        QCOMPARE(banc->partie().prenom, QStringLiteral("Marie"));
+        QCOMPARE(banc->boite("ndj")->text(), QStringLiteral("Paul"));
+    }
+
+    void choixProgramme_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("but");
+        QTest::addColumn<int>("nbmaxi");
+        QTest::addColumn<int>("objectif");
+        QTest::addColumn<int>("cle");
+        QTest::newRow("Check1") << 1 << QStringLiteral(" 100") << 10 << 100 << 1;
+        QTest::newRow("Check2") << 2 << QStringLiteral(" 100") << 7 << 100 << 4;
+        QTest::newRow("Check3") << 3 << QStringLiteral(" 100") << 15 << 100 << 4;
+        QTest::newRow("Check4") << 4 << QStringLiteral(" 100") << 5 << 100 << 4;
+        QTest::newRow("Check5") << 5 << QStringLiteral(" 500") << 33 << 500 << 24;
+        QTest::newRow("Check6") << 6 << QStringLiteral(" 200") << 20 << 200 << 11;
+        QTest::newRow("Check7") << 7 << QStringLiteral(" 1000") << 50 << 1000 << 31;
+        QTest::newRow("Check8") << 8 << QStringLiteral(" 1000") << 100 << 1000 << 91;
+    }
+    // Ticking box k loads program k, shows its target, rules and the first-player choice, box k alone and ticked.
+    void choixProgramme()
+    {
+        QFETCH(int, k);
+        QFETCH(QString, but);
+        QFETCH(int, nbmaxi);
+        QFETCH(int, objectif);
+        QFETCH(int, cle);
+        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+
+        QList<std::shared_ptr<QSignalSpy>> clics;
+        for (int autre = 1; autre <= 8; ++autre)
+            clics << std::make_shared<QSignalSpy>(banc->caseProgramme(autre), &QAbstractButton::clicked);
+        FLOW_DO(cliquer(banc->caseProgramme(k)));
+
+        QCOMPARE(banc->boite("BUT")->text(), but);
+        QCOMPARE(texteDe("Accueil"), regle[k]);
+        QCOMPARE(texteDe("Tirage"), QStringLiteral("Marie") + suiteTirageChoix);
+        QVERIFY(banc->ctl("Joueur")->isVisible());
+        QVERIFY(banc->ctl("Ordinateur")->isVisible());
+        for (int autre = 1; autre <= 8; ++autre) {
+            QCOMPARE(banc->caseProgramme(autre)->isVisible(), autre == k);
+            QCOMPARE(banc->caseProgramme(autre)->isChecked(), autre == k);
+            // Only the player's click was a click.
+            QCOMPARE(int(clics[autre - 1]->count()), autre == k ? 1 : 0);
+        }
+        for (const char *nom : {"Bonjour", "ndj", "Accueil", "Tirage", "Liste", "BUT", "Nombre"})
+            QVERIFY2(banc->ctl(nom)->isVisible(), nom);
+        for (const char *nom : {"Identite", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
+            QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
+
+        const virdo::Partie &p = banc->partie();
+        QCOMPARE(int(p.nbmini), 1);
+        QCOMPARE(int(p.nbmaxi), nbmaxi);
+        QCOMPARE(int(p.objectif), objectif);
+        QCOMPARE(int(p.cle), cle);
+        QCOMPARE(int(p.total), 0);
+        QCOMPARE(int(p.nombrejoue), 0);
+        QCOMPARE(p.tour, QString());
+        QCOMPARE(p.prenom, QStringLiteral("Marie"));
+    }
+
+    // Clearing the other boxes is no click of theirs: even a ticked one goes without loading its program.
+    void decocherNestPasCliquer()
+    {
+        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+        QCheckBox *cinq = banc->caseProgramme(5);
+        {
+            const QSignalBlocker silence(cinq);
+            cinq->setChecked(true);
+        }
+        QSignalSpy clicsCinq(cinq, &QAbstractButton::clicked);
+        FLOW_DO(cliquer(banc->caseProgramme(2)));
+
+        QCOMPARE(int(clicsCinq.count()), 0);
+        QVERIFY(!cinq->isChecked());
+        QVERIFY(!cinq->isVisible());
+        QVERIFY(banc->caseProgramme(2)->isVisible());
+        QVERIFY(banc->caseProgramme(2)->isChecked());
+        QCOMPARE(int(banc->partie().nbmaxi), 7);
+        QCOMPARE(int(banc->partie().objectif), 100);
+        QCOMPARE(int(banc->partie().cle), 4);
+        QCOMPARE(texteDe("Accueil"), regle[2]);
+        QCOMPARE(banc->boite("BUT")->text(), QStringLiteral(" 100"));
+    }
+
+    void recocherEnCoursDePartie_data()
+    {
+        QTest::addColumn<bool>("tourOrdinateur");
+        QTest::newRow("au tour du joueur") << false;
+        QTest::newRow("au tour de l'ordinateur") << true;
+    }
+    // Re-clicking the chosen box mid-game reloads its program from total 0 and leaves the game's controls alone.
+    void recocherEnCoursDePartie()
+    {
+        QFETCH(bool, tourOrdinateur);
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+        FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("7")));
+        FLOW_DO(cliquer(banc->ctl("Envoi")));  // 7, computer's turn
+        if (!tourOrdinateur) {
+            FLOW_DO(cliquer(banc->ctl("Envoi")));  // the computer plays 5: 12
+            QCOMPARE(int(banc->partie().total), 12);
+        }
+        // The player scribbles in the boxes the set-up fills.
+        FLOW_DO(taper(banc->boite("BUT"), QStringLiteral("xyz")));
+        QTest::keyClicks(banc->ctl("Accueil"), QStringLiteral("griffonnage"));
+        QVERIFY(texteDe("Accueil").contains(QStringLiteral("griffonnage")));
+
+        const QStringList noms = {"nj", "nbj", "nombreordinateur", "Envoi", "Nombre", "FIN"};
+        QStringList textes;
+        QList<bool> montres;
+        for (const QString &nom : noms) {
+            textes << virdo::texte(banc->ctl(nom.toLatin1().constData()));
+            montres << banc->ctl(nom.toLatin1().constData())->isVisible();
+        }
+        const QString tour = banc->partie().tour;
+        const int nombrejoue = banc->partie().nombrejoue;
+
+        FLOW_DO(cliquer(banc->caseProgramme(1)));
+
+        QVERIFY(!banc->caseProgramme(1)->isChecked());
+        QVERIFY(banc->caseProgramme(1)->isVisible());
+        for (int autre = 2; autre <= 8; ++autre)
+            QVERIFY(!banc->caseProgramme(autre)->isVisible());
+        QCOMPARE(int(banc->partie().total), 0);
+        QCOMPARE(int(banc->partie().nbmaxi), 10);
+        QCOMPARE(int(banc->partie().objectif), 100);
+        QCOMPARE(int(banc->partie().cle), 1);
+        QCOMPARE(banc->partie().tour, tour);
+        QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
+        QCOMPARE(banc->boite("BUT")->text(), QStringLiteral(" 100"));
+        QCOMPARE(texteDe("Accueil"), regle[1]);
+        QCOMPARE(texteDe("Tirage"), QStringLiteral("Marie") + suiteTirageChoix);
+        QVERIFY(banc->ctl("Joueur")->isVisible());
+        QVERIFY(banc->ctl("Ordinateur")->isVisible());
+        for (int i = 0; i < noms.size(); ++i) {
+            const QByteArray nom = noms[i].toLatin1();
+            QCOMPARE(virdo::texte(banc->ctl(nom.constData())), textes[i]);
+            QCOMPARE(banc->ctl(nom.constData())->isVisible(), montres[i]);
+        }
+        // Nombre still shows the old total.
+        QCOMPARE(banc->boite("Nombre")->text(), tourOrdinateur ? QStringLiteral(" 7") : QStringLiteral(" 12"));
+
+        // Without choosing again, the next move counts from 0.
+        if (tourOrdinateur) {
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            QCOMPARE(int(banc->partie().nombrejoue), 1); // onto the first key total
+            QCOMPARE(int(banc->partie().total), 1);
+            QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 1"));
+        } else {
+            FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("3")));
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            QCOMPARE(int(banc->partie().total), 3);
+            QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 3"));
+        }
+        QVERIFY(banc->messages.shown.isEmpty());
+    }
+
+private:
+    QString texteDe(const char *nom) { return virdo::texte(banc->ctl(nom)); }
+};
+
+QTEST_MAIN(TstAccueil)
+#include "tst_accueil.moc"

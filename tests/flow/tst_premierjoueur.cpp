@@ -1,0 +1,175 @@
+// The choice of the first player, clicked on the real main window.
+
+#include "partiejouee.h"
+
+#include "windows/toolkit.h"
+#include "windows/twips.h"
+
+using namespace flowtest;
+
+namespace {
+
+struct Geometrie
+{
+    int gauche, haut, largeur, hauteur;
+};
+
+Geometrie enTwips(const QWidget *w)
+{
+    return {virdo::pixelsToTwipsX(w, w->x()), virdo::pixelsToTwipsY(w, w->y()), virdo::pixelsToTwipsX(w, w->width()),
+            virdo::pixelsToTwipsY(w, w->height())};
+}
+
+} // namespace
+
+class TstPremierJoueur : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Banc> banc;
+
+    // Both message boxes are laid out over the place of the two buttons, whatever they were before.
+    void verifierMiseEnPage()
+    {
+        const Geometrie nj = enTwips(banc->ctl("nj"));
+        QCOMPARE(nj.gauche, 120);
+        QCOMPARE(nj.largeur, 9855);
+        QCOMPARE(nj.haut, 3240);
+        QCOMPARE(nj.hauteur, 615);
+        const Geometrie ordi = enTwips(banc->ctl("nombreordinateur"));
+        QCOMPARE(ordi.gauche, 120);
+        QCOMPARE(ordi.largeur, 8895);
+        QCOMPARE(ordi.haut, 3960);
+        QCOMPARE(ordi.hauteur, 615);
+    }
+
+    // What either click leaves, from the side-by-side table of the two choices. nbjAvant is
+    // whether nbj was on screen before the click: Ordinateur leaves it as it was.
+    void verifierChoix(const QString &bouton, const QString &prenom, const QString &legendeAvant, bool nbjAvant)
+    {
+        const bool joueur = bouton == QLatin1String("Joueur");
+        QCOMPARE(banc->partie().tour, joueur ? QStringLiteral("J") : QStringLiteral("O"));
+        QVERIFY(!banc->ctl("Joueur")->isVisible());
+        QVERIFY(!banc->ctl("Ordinateur")->isVisible());
+        QVERIFY(banc->ctl("nj")->isVisible());
+        QVERIFY(banc->ctl("nombreordinateur")->isVisible());
+        QCOMPARE(banc->boite("nj")->text(),
+                 prenom + (joueur ? QStringLiteral(", propose un nombre >") : QStringLiteral(", attends ton tour pour jouer ...")));
+        QCOMPARE(banc->boite("nombreordinateur")->text(),
+                 joueur ? QStringLiteral("J'attends patiemment mon tour pour jouer ...")
+                        : QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
+        FLOW_DO(verifierMiseEnPage());
+        QVERIFY(banc->ctl("Envoi")->isVisible());
+        QCOMPARE(virdo::texte(banc->ctl("Envoi")), joueur ? legendeAvant : legendeFaireJouer);
+        QVERIFY(!banc->ctl("FIN")->isVisible());
+        if (joueur) {
+            QVERIFY(banc->ctl("nbj")->isVisible());
+            FLOW_DO(verifierFocusNbj(*banc));
+        } else {
+            QCOMPARE(banc->ctl("nbj")->isVisible(), nbjAvant);
+            if (!nbjAvant)
+                QVERIFY(!banc->ctl("nbj")->hasFocus());
+        }
+    }
+
+private slots:
+    void init() { banc = std::make_unique<Banc>(); }
+    void cleanup() { verifierAucuneFenetre(banc); }
+
+    void choix_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("prenom");
+        QTest::newRow("Joueur, Marie") << QStringLiteral("Joueur") << QStringLiteral("Marie") << QStringLiteral("Marie");
+        QTest::newRow("Ordinateur, Marie") << QStringLiteral("Ordinateur") << QStringLiteral("Marie") << QStringLiteral("Marie");
+        QTest::newRow("Joueur, anonyme") << QStringLiteral("Joueur") << QString() << QStringLiteral("Joueur  Anonyme");
+        QTest::newRow("Ordinateur, anonyme") << QStringLiteral("Ordinateur") << QString() << QStringLiteral("Joueur  Anonyme");
+        QTest::newRow("Joueur, blanc final") << QStringLiteral("Joueur") << QStringLiteral("Tom ") << QStringLiteral("Tom ");
+        QTest::newRow("Ordinateur, blanc final") << QStringLiteral("Ordinateur") << QStringLiteral("Tom ") << QStringLiteral("Tom ");
+    }
+    // Joueur/Ordinateur record who starts and lay out the first turn; nothing of the set-up changes.
+    void choix()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(QString, tape);
+        QFETCH(QString, prenom);
+        FLOW_DO(saluer(*banc, tape));
+        FLOW_DO(cliquer(banc->caseProgramme(3)));
+        const QString accueil = virdo::texte(banc->ctl("Accueil"));
+        const QString tirage = virdo::texte(banc->ctl("Tirage"));
+
+        FLOW_DO(cliquer(banc->ctl(bouton.toLatin1().constData())));
+
+        FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
+        QCOMPARE(virdo::texte(banc->ctl("Accueil")), accueil);
+        QCOMPARE(virdo::texte(banc->ctl("Tirage")), tirage);
+        QCOMPARE(banc->boite("BUT")->text(), QStringLiteral(" 100"));
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
+        QCOMPARE(banc->boite("nbj")->text(), QString());
+        QVERIFY(banc->caseProgramme(3)->isVisible());
+        QVERIFY(banc->caseProgramme(3)->isChecked());
+        QVERIFY(banc->ctl("Liste")->isVisible());
+        const virdo::Partie &p = banc->partie();
+        QCOMPARE(int(p.nbmaxi), 15);
+        QCOMPARE(int(p.objectif), 100);
+        QCOMPARE(int(p.cle), 4);
+        QCOMPARE(int(p.total), 0);
+        QCOMPARE(int(p.nombrejoue), 0);
+        QCOMPARE(p.prenom, prenom);
+        QVERIFY(banc->messages.shown.isEmpty());
+        QVERIFY(!banc->jeu.eurekaCharge());
+    }
+
+    void choisirDeNouveau_data()
+    {
+        QTest::addColumn<QString>("premier");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("Joueur puis Ordinateur") << QStringLiteral("Joueur") << QStringLiteral("Ordinateur");
+        QTest::newRow("Ordinateur puis Joueur") << QStringLiteral("Ordinateur") << QStringLiteral("Joueur");
+        QTest::newRow("Joueur puis Joueur") << QStringLiteral("Joueur") << QStringLiteral("Joueur");
+        QTest::newRow("Ordinateur puis Ordinateur") << QStringLiteral("Ordinateur") << QStringLiteral("Ordinateur");
+    }
+    // A second choice after re-clicking the box runs again in full, same geometry, from the total 0.
+    void choisirDeNouveau()
+    {
+        QFETCH(QString, premier);
+        QFETCH(QString, second);
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, premier.toLatin1().constData()));
+        if (premier == QLatin1String("Joueur")) {
+            FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("7")));
+            FLOW_DO(cliquer(banc->ctl("Envoi"))); // 7
+        }
+        FLOW_DO(cliquer(banc->ctl("Envoi"))); // the computer plays onto a key total
+        QVERIFY(banc->partie().total > 0);
+        QCOMPARE(banc->partie().tour, QStringLiteral("J"));
+
+        FLOW_DO(cliquer(banc->caseProgramme(1)));
+        QCOMPARE(int(banc->partie().total), 0);
+        // The game's own controls are as the player's turn left them.
+        QVERIFY(banc->ctl("nbj")->isVisible());
+        const QString legendeAvant = virdo::texte(banc->ctl("Envoi"));
+        QCOMPARE(legendeAvant, legendeValider);
+        FLOW_DO(cliquer(banc->ctl(second.toLatin1().constData())));
+
+        FLOW_DO(verifierChoix(second, QStringLiteral("Marie"), legendeAvant, true));
+        QCOMPARE(int(banc->partie().total), 0);
+
+        // The next move counts from 0.
+        if (second == QLatin1String("Joueur")) {
+            FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("2")));
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            QCOMPARE(int(banc->partie().total), 2);
+            QCOMPARE(banc->partie().tour, QStringLiteral("O"));
+        } else {
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            QCOMPARE(int(banc->partie().nombrejoue), 1);
+            QCOMPARE(int(banc->partie().total), 1);
+            QCOMPARE(banc->partie().tour, QStringLiteral("J"));
+        }
+        FLOW_DO(verifierMiseEnPage());
+    }
+};
+
+QTEST_MAIN(TstPremierJoueur)
+#include "tst_premierjoueur.moc"

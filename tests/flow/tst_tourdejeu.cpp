@@ -1,0 +1,451 @@
+// The turn cycle driven by Envoi, clicked on the real main window, up to the end of a game.
+
+#include "partiejouee.h"
+
+#include "windows/toolkit.h"
+
+#include <set>
+
+using namespace flowtest;
+
+namespace {
+
+enum class Etat {
+    TourJoueur,
+    TourOrdinateur,
+    JoueurGagne,
+    OrdinateurGagne,
+};
+
+const QString aJoue = QStringLiteral("Moi, l'ordinateur, j'ai joué:");
+const QString refusVide = QStringLiteral("Tu n'as tapé aucun nombre ! Respecte les consignes ...");
+const QString refusTriche = QStringLiteral("Erreur, tu triches ! Respecte les consignes ...");
+constexpr int nonVerifie = -99999;
+
+void programmes()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("nbmaxi");
+    QTest::addColumn<int>("objectif");
+    QTest::addColumn<int>("cle");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QString>("prenom");
+    const struct
+    {
+        int nbmaxi, objectif, cle;
+    } lignes[] = {{10, 100, 1}, {7, 100, 4}, {15, 100, 4}, {5, 100, 4},
+                  {33, 500, 24}, {20, 200, 11}, {50, 1000, 31}, {100, 1000, 91}};
+    const QString noms[] = {QStringLiteral("Marie"), QString(), QStringLiteral("Tom ")};
+    const QString prenoms[] = {QStringLiteral("Marie"), QStringLiteral("Joueur  Anonyme"), QStringLiteral("Tom ")};
+    for (int k = 1; k <= 8; ++k) {
+        const auto &l = lignes[k - 1];
+        const int n = (k - 1) % 3;
+        QTest::addRow("programme %d", k) << k << l.nbmaxi << l.objectif << l.cle << noms[n] << prenoms[n];
+    }
+}
+
+} // namespace
+
+class TstTourDeJeu : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Banc> banc;
+
+    // Every control that tells the state of the turn cycle, in the given state.
+    // nombre: what Nombre shows when no move has rewritten it yet ("0" at the start).
+    void verifierEtat(Etat etat, const QString &prenom, const QString &nombre = QString())
+    {
+        const virdo::Partie &p = banc->partie();
+        QVERIFY(!banc->ctl("Joueur")->isVisible());
+        QVERIFY(!banc->ctl("Ordinateur")->isVisible());
+        QVERIFY(banc->ctl("nj")->isVisible());
+        QVERIFY(banc->ctl("nombreordinateur")->isVisible());
+        QCOMPARE(banc->boite("Nombre")->text(), nombre.isNull() ? affiche(p.total) : nombre);
+        const QString nj = banc->boite("nj")->text();
+        const QString ordi = banc->boite("nombreordinateur")->text();
+        switch (etat) {
+        case Etat::TourJoueur:
+            QCOMPARE(p.tour, QStringLiteral("J"));
+            QVERIFY(banc->ctl("Envoi")->isVisible());
+            QCOMPARE(virdo::texte(banc->ctl("Envoi")), legendeValider);
+            QVERIFY(banc->ctl("nbj")->isVisible());
+            FLOW_DO(verifierFocusNbj(*banc));
+            QCOMPARE(nj, prenom + QStringLiteral(", à toi de proposer un nombre >"));
+            QVERIFY(!banc->ctl("FIN")->isVisible());
+            break;
+        case Etat::TourOrdinateur:
+            QCOMPARE(p.tour, QStringLiteral("O"));
+            QVERIFY(banc->ctl("Envoi")->isVisible());
+            QCOMPARE(virdo::texte(banc->ctl("Envoi")), legendeFaireJouer);
+            QVERIFY(!banc->ctl("nbj")->isVisible());
+            QCOMPARE(nj, prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
+            QCOMPARE(ordi, invitationOrdinateur);
+            QVERIFY(!banc->ctl("FIN")->isVisible());
+            break;
+        case Etat::JoueurGagne:
+        case Etat::OrdinateurGagne: {
+            const bool joueur = etat == Etat::JoueurGagne;
+            QCOMPARE(p.tour, joueur ? QStringLiteral("J") : QStringLiteral("O"));
+            QCOMPARE(int(p.total), int(p.objectif));
+            QVERIFY(!banc->ctl("Envoi")->isVisible());
+            QVERIFY(!banc->ctl("nbj")->isVisible());
+            QVERIFY(banc->ctl("FIN")->isVisible());
+            if (joueur) {
+                QCOMPARE(nj, QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
+                QCOMPARE(ordi, QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
+            } else {
+                QCOMPARE(nj, QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
+                QCOMPARE(ordi, QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
+            }
+            // Announced once, with the winner's sound and the victory window.
+            QCOMPARE(banc->son.calls, QStringList{joueur ? QStringLiteral("play:victoire.wav") : QStringLiteral("play:Son2.wav")});
+            QVERIFY(banc->jeu.eurekaCharge());
+            QVERIFY(banc->jeu.eureka().isVisible());
+            break;
+        }
+        }
+        if (etat == Etat::TourJoueur || etat == Etat::TourOrdinateur) {
+            QVERIFY(banc->son.calls.isEmpty());
+            QVERIFY(!banc->jeu.eurekaCharge());
+        }
+    }
+
+    // The player types a number and clicks Envoi.
+    void jouer(const QString &nombre)
+    {
+        FLOW_DO(taper(banc->boite("nbj"), nombre));
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+    }
+
+    // Program 1, the player starts: 7, then the computer's 5 onto the key total 12.
+    void jusqua12(const QString &tape)
+    {
+        FLOW_DO(commencer(*banc, tape, 1, "Joueur"));
+        FLOW_DO(jouer(QStringLiteral("7")));
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        QCOMPARE(int(banc->partie().total), 12);
+    }
+
+private slots:
+    void init() { banc = std::make_unique<Banc>(); }
+    void cleanup() { verifierAucuneFenetre(banc); }
+
+    void exempleTrace_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("prenom");
+        QTest::newRow("Marie") << QStringLiteral("Marie") << QStringLiteral("Marie");
+        QTest::newRow("anonyme") << QString() << QStringLiteral("Joueur  Anonyme");
+        QTest::newRow("blanc final") << QStringLiteral("Tom ") << QStringLiteral("Tom ");
+    }
+    // Program 1: the player's 7 hands over to the computer (nbj hidden, kept), whose 5 reaches 12 and hands back.
+    void exempleTrace()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, prenom);
+        FLOW_DO(commencer(*banc, tape, 1, "Joueur"));
+        FLOW_DO(jouer(QStringLiteral("7")));
+
+        FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
+        QCOMPARE(int(banc->partie().total), 7);
+        QCOMPARE(int(banc->partie().nombrejoue), 7);
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 7"));
+        QCOMPARE(banc->boite("nbj")->text(), QStringLiteral("7"));
+        QCOMPARE(banc->boite("nj")->text(), prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
+        QCOMPARE(banc->boite("nombreordinateur")->text(),
+                 QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
+        QCOMPARE(virdo::texte(banc->ctl("Envoi")), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+
+        FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
+        QCOMPARE(int(banc->partie().nombrejoue), 5);
+        QCOMPARE(int(banc->partie().total), 12);
+        QCOMPARE(banc->boite("nombreordinateur")->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 12"));
+        QCOMPARE(banc->boite("nbj")->text(), QString());
+        QCOMPARE(virdo::texte(banc->ctl("Envoi")), QStringLiteral("Clique pour valider ton nombre"));
+        QCOMPARE(banc->boite("nj")->text(), prenom + QStringLiteral(", à toi de proposer un nombre >"));
+        QVERIFY(banc->messages.shown.isEmpty());
+    }
+
+    void entreeRefusee_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<bool>("vide");
+        QTest::addColumn<int>("nombrejoue");
+        QTest::addColumn<bool>("premierTour");
+        QTest::newRow("vide") << QString() << true << 0 << false;
+        QTest::newRow("0") << QStringLiteral("0") << false << 0 << false;
+        QTest::newRow("abc") << QStringLiteral("abc") << false << 0 << false;
+        QTest::newRow("un blanc") << QStringLiteral(" ") << false << 0 << false;
+        QTest::newRow("11 au-dessus de 10") << QStringLiteral("11") << false << 11 << false;
+        QTest::newRow("10.6 arrondi a 11") << QStringLiteral("10.6") << false << 11 << false;
+        QTest::newRow("40000") << QStringLiteral("40000") << false << nonVerifie << false;
+        QTest::newRow("99999999999") << QStringLiteral("99999999999") << false << nonVerifie << false;
+        QTest::newRow("1e30") << QStringLiteral("1e30") << false << nonVerifie << false;
+        QTest::newRow("-5") << QStringLiteral("-5") << false << -5 << false;
+        QTest::newRow("-0.6") << QStringLiteral("-0.6") << false << -1 << false;
+        QTest::newRow("-0.4") << QStringLiteral("-0.4") << false << 0 << false;
+        QTest::newRow("vide au premier tour") << QString() << true << 0 << true;
+        QTest::newRow("11 au premier tour") << QStringLiteral("11") << false << 11 << true;
+    }
+    // A rejected entry shows one modal "Erreur" box, nbj off screen, then the player plays again from the same total.
+    void entreeRefusee()
+    {
+        QFETCH(QString, entree);
+        QFETCH(bool, vide);
+        QFETCH(int, nombrejoue);
+        QFETCH(bool, premierTour);
+        if (premierTour)
+            FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+        else
+            FLOW_DO(jusqua12(QStringLiteral("Marie")));
+        const int total = banc->partie().total;
+        const QString messageOrdinateur = banc->boite("nombreordinateur")->text();
+
+        bool nbjVisible = true, boutonsVisibles = true;
+        banc->messages.whileOpen = [&] {
+            nbjVisible = banc->ctl("nbj")->isVisible();
+            boutonsVisibles = banc->ctl("Joueur")->isVisible() || banc->ctl("Ordinateur")->isVisible();
+        };
+        FLOW_DO(jouer(entree));
+
+        QCOMPARE(banc->messages.shown.size(), 1);
+        QCOMPARE(banc->messages.shown[0].title, QStringLiteral("Erreur"));
+        QCOMPARE(banc->messages.shown[0].prompt, vide ? refusVide : refusTriche);
+        QVERIFY(banc->messages.shown[0].modal);
+        QVERIFY(!nbjVisible);
+        QVERIFY(!boutonsVisibles);
+
+        FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie"),
+                             premierTour ? QStringLiteral("0") : QStringLiteral(" 12")));
+        QCOMPARE(int(banc->partie().total), total);
+        QCOMPARE(banc->boite("nbj")->text(), QString());
+        QCOMPARE(banc->boite("nombreordinateur")->text(), messageOrdinateur);
+        if (nombrejoue != nonVerifie)
+            QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
+    }
+
+    void entreeAcceptee_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<int>("compte");
+        QTest::newRow("2.5 compte 2") << QStringLiteral("2.5") << 2;
+        QTest::newRow("3.5 compte 4") << QStringLiteral("3.5") << 4;
+        QTest::newRow("5 pommes compte 5") << QStringLiteral("5 pommes") << 5;
+        QTest::newRow("10, le maximum") << QStringLiteral("10") << 10;
+        QTest::newRow("1, le minimum") << QStringLiteral("1") << 1;
+        QTest::newRow("blancs devant") << QStringLiteral("  6") << 6;
+    }
+    // An accepted entry counts its rounded value and hands over; the computer answers onto the key total 23.
+    void entreeAcceptee()
+    {
+        QFETCH(QString, entree);
+        QFETCH(int, compte);
+        FLOW_DO(jusqua12(QStringLiteral("Marie")));
+        FLOW_DO(jouer(entree));
+
+        QVERIFY(banc->messages.shown.isEmpty());
+        FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
+        QCOMPARE(int(banc->partie().nombrejoue), compte);
+        QCOMPARE(int(banc->partie().total), 12 + compte);
+        QCOMPARE(banc->boite("nbj")->text(), entree);
+
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
+        QCOMPARE(int(banc->partie().nombrejoue), 23 - (12 + compte));
+        QCOMPARE(int(banc->partie().total), 23);
+        QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(23 - (12 + compte)));
+    }
+
+    // However often wrong entries are repeated, the total stays and the computer never plays.
+    void refusRepete()
+    {
+        FLOW_DO(jusqua12(QStringLiteral("Marie")));
+        const QStringList mauvaises = {QString(), QStringLiteral("0"), QStringLiteral("11"), QStringLiteral("abc"),
+                                       QStringLiteral("-3"), QStringLiteral("99"), QStringLiteral("40000")};
+        int essais = 0;
+        for (int tour = 0; tour < 4; ++tour) {
+            for (const QString &entree : mauvaises) {
+                FLOW_DO(jouer(entree));
+                ++essais;
+                QCOMPARE(int(banc->messages.shown.size()), essais);
+                QCOMPARE(int(banc->partie().total), 12);
+                QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 12"));
+                QCOMPARE(banc->boite("nombreordinateur")->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
+                FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
+            }
+        }
+        // The game then goes on normally.
+        FLOW_DO(jouer(QStringLiteral("4")));
+        QCOMPARE(int(banc->partie().total), 16);
+        FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
+    }
+
+    void premierCoupOrdinateur_data() { programmes(); }
+    // When the computer starts, its first click plays the first key total, whatever chance says.
+    void premierCoupOrdinateur()
+    {
+        QFETCH(int, k);
+        QFETCH(int, cle);
+        QFETCH(QString, tape);
+        QFETCH(QString, prenom);
+        // Chance would say nbmaxi, which is never cle.
+        banc = std::make_unique<Banc>(QList<double>{0.999});
+        FLOW_DO(commencer(*banc, tape, k, "Ordinateur"));
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+
+        QCOMPARE(int(banc->partie().nombrejoue), cle);
+        QCOMPARE(int(banc->partie().total), cle);
+        QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(cle));
+        QCOMPARE(banc->boite("Nombre")->text(), affiche(cle));
+        QCOMPARE(banc->boite("nbj")->text(), QString());
+        FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
+    }
+
+    void victoireDuJoueur_data() { programmes(); }
+    // A player who starts on cle and completes every computer move to nbmaxi + 1 wins, in every program.
+    void victoireDuJoueur()
+    {
+        QFETCH(int, k);
+        QFETCH(int, nbmaxi);
+        QFETCH(int, objectif);
+        QFETCH(int, cle);
+        QFETCH(QString, tape);
+        QFETCH(QString, prenom);
+        banc = std::make_unique<Banc>(QList<double>{0.0, 0.5, 0.999, 0.3, 0.77});
+        FLOW_DO(commencer(*banc, tape, k, "Joueur"));
+
+        std::set<int> coupsOrdinateur;
+        int cleAtteinte = cle;
+        FLOW_DO(jouer(QString::number(cle)));
+        for (int garde = 0; garde < 40; ++garde) {
+            FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
+            QCOMPARE(int(banc->partie().total), cleAtteinte);
+
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            const int m = banc->partie().nombrejoue;
+            QVERIFY2(m >= 1 && m <= nbmaxi, qPrintable(QString::number(m)));
+            coupsOrdinateur.insert(m);
+            QCOMPARE(int(banc->partie().total), cleAtteinte + m);
+            QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(m));
+            FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
+
+            FLOW_DO(jouer(QString::number(nbmaxi + 1 - m)));
+            cleAtteinte += nbmaxi + 1;
+            QCOMPARE(int(banc->partie().total), cleAtteinte);
+            if (cleAtteinte == objectif)
+                break;
+        }
+        FLOW_DO(verifierEtat(Etat::JoueurGagne, prenom));
+        QCOMPARE(banc->boite("Nombre")->text(), affiche(objectif));
+        QVERIFY(banc->messages.shown.isEmpty());
+        // From a key total the computer can only play at random.
+        QVERIFY(coupsOrdinateur.size() > 1);
+    }
+
+    void victoireDeLOrdinateur_data() { programmes(); }
+    // When the computer starts it returns to the key totals whatever the player plays, and wins.
+    void victoireDeLOrdinateur()
+    {
+        QFETCH(int, k);
+        QFETCH(int, nbmaxi);
+        QFETCH(int, objectif);
+        QFETCH(int, cle);
+        QFETCH(QString, tape);
+        QFETCH(QString, prenom);
+        FLOW_DO(commencer(*banc, tape, k, "Ordinateur"));
+
+        int cleAtteinte = cle;
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        for (int i = 0; i < 40; ++i) {
+            QCOMPARE(int(banc->partie().total), cleAtteinte);
+            FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
+            const int p = 1 + (i * 7) % nbmaxi;
+            FLOW_DO(jouer(QString::number(p)));
+            QCOMPARE(int(banc->partie().total), cleAtteinte + p);
+            FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
+
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            QCOMPARE(int(banc->partie().nombrejoue), nbmaxi + 1 - p);
+            cleAtteinte += nbmaxi + 1;
+            if (cleAtteinte == objectif)
+                break;
+        }
+        FLOW_DO(verifierEtat(Etat::OrdinateurGagne, prenom));
+        QCOMPARE(banc->boite("Nombre")->text(), affiche(objectif));
+        QVERIFY(banc->messages.shown.isEmpty());
+    }
+
+    // A move past objectif wins nothing; the computer then plays random 1..10 and the game goes on.
+    void auDelaDuBut()
+    {
+        // Nine draws of 6 bring the total to 95 on the player's turn, then varied draws.
+        QList<double> tirages(9, 0.55);
+        tirages << 0.0 << 0.95 << 0.3 << 0.75 << 0.12 << 0.999;
+        banc = std::make_unique<Banc>(tirages);
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+        FLOW_DO(jouer(QStringLiteral("1")));
+        while (banc->partie().total < 89) {
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(jouer(QString::number(11 - banc->partie().nombrejoue)));
+        }
+        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        QCOMPARE(int(banc->partie().total), 95);
+        FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
+
+        FLOW_DO(jouer(QStringLiteral("10")));
+        QVERIFY(banc->messages.shown.isEmpty());
+        QCOMPARE(int(banc->partie().total), 105);
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 105"));
+        FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
+
+        std::set<int> coups;
+        for (int i = 0; i < 6; ++i) {
+            const int avant = banc->partie().total;
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            const int m = banc->partie().nombrejoue;
+            QVERIFY2(m >= 1 && m <= 10, qPrintable(QString::number(m)));
+            coups.insert(m);
+            QCOMPARE(int(banc->partie().total), avant + m);
+            FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
+            FLOW_DO(jouer(QStringLiteral("3")));
+            QCOMPARE(int(banc->partie().total), avant + m + 3);
+            FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
+        }
+        QVERIFY(coups.size() > 1);
+    }
+
+    // Near the 16-bit limit the total stops at 32767 instead of wrapping, and the game goes on.
+    void totalPlafonne()
+    {
+        banc = std::make_unique<Banc>(QList<double>{0.5, 0.0, 0.999});
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+        banc->partie().total = 32760;
+
+        FLOW_DO(jouer(QStringLiteral("10")));
+        QVERIFY(banc->messages.shown.isEmpty());
+        QCOMPARE(int(banc->partie().total), 32767);
+        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 32767"));
+        FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
+
+        for (int i = 0; i < 3; ++i) {
+            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            const int m = banc->partie().nombrejoue;
+            QVERIFY(m >= 1 && m <= 10);
+            QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(m));
+            QCOMPARE(int(banc->partie().total), 32767);
+            FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
+            FLOW_DO(jouer(QStringLiteral("9")));
+            QCOMPARE(int(banc->partie().total), 32767);
+            QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 32767"));
+            FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
+        }
+        QVERIFY(banc->messages.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstTourDeJeu)
+#include "tst_tourdejeu.moc"
