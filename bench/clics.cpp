@@ -1,0 +1,71 @@
+// The time of one click on Envoi, on the player's turn and on the computer's, in a game
+// driven through the real widgets of virdo::Jeu (offscreen). Two times per click:
+//     traitement   the click itself: the handler, up to the return of the mouse event
+//     affichage    the same, plus the repaint of the window that the click asked for
+// Medians over many turns, after a few turns of warm-up. The game is kept going by
+// bringing the total back to 0 before each of the computer's turns.
+//
+//     bench_clics [TOURS]      prints "clic-joueur <traitement ms> <affichage ms>" and
+//                              "clic-ordinateur <traitement ms> <affichage ms>"
+
+#include "mesure.h"
+
+#include "engine/generateur.h"
+#include "media/qtsoundplayer.h"
+#include "windows/fonts.h"
+#include "windows/messageboxes.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    virdo::installFontSubstitutions();
+    const int tours = argc > 1 ? std::atoi(argv[1]) : 500;
+    const int echauffement = 20;
+
+    virdo::QtSoundPlayer son;
+    virdo::GenerateurFixe hasard;
+    virdo::MessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    jeu.demarrer();
+    banc::commencer(jeu, 8);
+    virdo::VirdoWindow &f = *jeu.principale();
+
+    std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;
+    for (int i = 0; i < echauffement + tours; ++i) {
+        // The player's turn: a number typed in nbj, then Envoi.
+        virdo::setTexte(f.control("nbj"), QString::number(1 + i % 9));
+        QCoreApplication::processEvents();
+        long long t0 = banc::maintenantNs();
+        banc::cliquer(f, "Envoi");
+        long long t1 = banc::maintenantNs();
+        QCoreApplication::sendPostedEvents();
+        long long t2 = banc::maintenantNs();
+        if (f.partie.tour != QLatin1String("O"))
+            banc::echec("le tour du joueur n'est pas passé");
+        if (i >= echauffement) {
+            joueurClic.push_back((t1 - t0) / 1e6);
+            joueurImage.push_back((t2 - t0) / 1e6);
+        }
+
+        // The computer's turn, from a total of 0 so that the game never ends.
+        f.partie.total = 0;
+        QCoreApplication::processEvents();
+        t0 = banc::maintenantNs();
+        banc::cliquer(f, "Envoi");
+        t1 = banc::maintenantNs();
+        QCoreApplication::sendPostedEvents();
+        t2 = banc::maintenantNs();
+        if (f.partie.tour != QLatin1String("J"))
+            banc::echec("le tour de l'ordinateur n'est pas passé");
+        if (i >= echauffement) {
+            ordiClic.push_back((t1 - t0) / 1e6);
+            ordiImage.push_back((t2 - t0) / 1e6);
+        }
+    }
+    std::printf("clic-joueur %.4f %.4f\n", banc::mediane(joueurClic), banc::mediane(joueurImage));
+    std::printf("clic-ordinateur %.4f %.4f\n", banc::mediane(ordiClic), banc::mediane(ordiImage));
+    return 0;
+}

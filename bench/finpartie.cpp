@@ -1,0 +1,102 @@
+// The time of the whole end of a game, from the winning click on Envoi until the victory
+// is on screen and heard: the picture read from its file, the victory window shown and
+// its first frame painted, the looping sound playing (QSoundEffect ready and playing, the
+// real QtSoundPlayer). The first end of game of the process is the one the player meets
+// after start-up ("premiere"); then further games are played through FIN and OUI ("suivante").
+//
+//     bench_finpartie [PARTIES]   prints, for each game, "fin <premiere|suivante> <clic ms>
+//                                 <image ms> <son ms> <total ms>" (times from the click)
+//
+// It needs a display (xcb under Xvfb, or offscreen) and a sound server for the sound.
+
+#include "mesure.h"
+
+#include "engine/generateur.h"
+#include "media/qtsoundplayer.h"
+#include "windows/fonts.h"
+#include "windows/messageboxes.h"
+#include "windows/rejouerwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QSoundEffect>
+
+namespace {
+
+// Notes the first frame of the victory window: painted once the event that painted it is over.
+class ImageDeVictoire final : public QObject
+{
+public:
+    long long fin = 0;
+    bool armee = false;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override
+    {
+        if (armee && event->type() == QEvent::Paint && objet->isWidgetType()
+            && static_cast<QWidget *>(objet)->isWindow() && objet->objectName() == QLatin1String("Eureka")) {
+            armee = false;
+            QMetaObject::invokeMethod(
+                    this, [this] { fin = banc::maintenantNs(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    virdo::installFontSubstitutions();
+    const int parties = argc > 1 ? std::atoi(argv[1]) : 5;
+
+    virdo::QtSoundPlayer son;
+    virdo::GenerateurFixe hasard;
+    virdo::MessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    ImageDeVictoire image;
+    app.installEventFilter(&image);
+    jeu.demarrer();
+
+    for (int partie = 0; partie < parties; ++partie) {
+        banc::commencer(jeu, 1);
+        virdo::VirdoWindow &f = *jeu.principale();
+        // One move from the target: the player's 1 wins.
+        f.partie.total = virdo::Nombre16(f.partie.objectif - 1);
+        virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
+        QCoreApplication::processEvents();
+
+        image.fin = 0;
+        image.armee = true;
+        const long long t0 = banc::maintenantNs();
+        banc::cliquer(f, "Envoi");
+        const long long clic = banc::maintenantNs();
+        long long sonPret = 0;
+        QElapsedTimer attente;
+        attente.start();
+        while ((!image.fin || !sonPret) && attente.elapsed() < 5000) {
+            const QSoundEffect *effet = son.current();
+            if (!sonPret && effet && effet->status() == QSoundEffect::Ready && effet->isPlaying())
+                sonPret = banc::maintenantNs();
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        if (!image.fin)
+            banc::echec("la fenêtre de victoire n'a jamais été peinte");
+        if (!sonPret)
+            banc::echec("le son de victoire n'a jamais joué (serveur de son ?)");
+        std::printf("fin %s %.3f %.3f %.3f %.3f\n", partie == 0 ? "premiere" : "suivante", (clic - t0) / 1e6,
+                    (image.fin - t0) / 1e6, (sonPret - t0) / 1e6, (std::max(image.fin, sonPret) - t0) / 1e6);
+        std::fflush(stdout);
+
+        // FIN, then OUI: the next game in a fresh main window, as the player would go on.
+        banc::cliquer(f, "FIN");
+        QCoreApplication::processEvents();
+        banc::cliquer(jeu.rejouer(), "OUI");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    jeu.terminer();
+    return 0;
+}

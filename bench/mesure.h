@@ -1,0 +1,67 @@
+#pragma once
+
+// What the bench programs share: a monotonic clock in nanoseconds, the median, and the
+// steps of a game played through the real widgets.
+
+#include "flow/jeu.h"
+#include "windows/toolkit.h"
+#include "windows/virdowindow.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace banc {
+
+inline long long maintenantNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+}
+
+inline double mediane(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
+
+[[noreturn]] inline void echec(const char *quoi)
+{
+    std::fprintf(stderr, "banc : %s\n", quoi);
+    std::exit(1);
+}
+
+// A click on a control that is on screen, as the player's mouse gives it.
+inline void cliquer(virdo::GameWindow &fenetre, const char *nom)
+{
+    QWidget *control = fenetre.control(nom);
+    if (!control->isVisible())
+        echec(nom);
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+// The start of a game up to the player's first turn: name, program k, the player begins.
+inline void commencer(virdo::Jeu &jeu, int k)
+{
+    virdo::VirdoWindow &f = *jeu.principale();
+    if (!QTest::qWaitForWindowExposed(&f))
+        echec("la fenêtre principale ne s'affiche pas");
+    virdo::setTexte(f.control("ndj"), QStringLiteral("Camille"));
+    cliquer(f, "Identite");
+    // A check box is clicked through its button, the tick being only a part of its surface.
+    f.control<QAbstractButton>(("Check" + QByteArray::number(k)).constData())->click();
+    cliquer(f, "Joueur");
+    QCoreApplication::processEvents();
+}
+
+} // namespace banc

@@ -1,0 +1,66 @@
+// Linked into both start-up programs, the game's own main() and the bare window, unchanged:
+// a start-up function of QCoreApplication installs an application-wide event filter that
+// notes the first paint of a top-level window. The frame is complete once the event that
+// painted it has returned to the event loop, so the time is taken by a queued call.
+// Then it prints the monotonic clock, in nanoseconds, and ends the process:
+//     premiere-peinture <ns>      the top-level window starts painting
+//     premiere-image <ns>         the first frame is painted and flushed
+// The peak memory is read by the driver from outside (wait4). BENCH_ATTENTE_MS lets the
+// program run that long after the first frame before it ends, so that late work counts too.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+long long maintenantNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+}
+
+class PremiereImage final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override
+    {
+        if (!m_vue && event->type() == QEvent::Paint && objet->isWidgetType()
+            && static_cast<QWidget *>(objet)->isWindow()) {
+            m_vue = true;
+            std::printf("premiere-peinture %lld\n", maintenantNs());
+            QMetaObject::invokeMethod(this, &PremiereImage::imageFinie, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void imageFinie()
+    {
+        std::printf("premiere-image %lld\n", maintenantNs());
+        std::fflush(stdout);
+        const int attente = qEnvironmentVariableIntValue("BENCH_ATTENTE_MS");
+        QTimer::singleShot(attente, [] { std::_Exit(0); });
+    }
+
+    bool m_vue = false;
+};
+
+void installer()
+{
+    std::printf("qapplication %lld\n", maintenantNs());
+    qApp->installEventFilter(new PremiereImage(qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installer)
