@@ -33,6 +33,8 @@ void AnnonceVictoire(Jeu &jeu)
     if (const auto image = loadPicture(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")))
         setImage(eureka.control("Photo"), *image);
     eureka.show();
+    // Shown again in a later game, it would come up under the newer main window.
+    eureka.raise();
     jeu.son().playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
     setTexte(eureka.control("CRI"), joueurGagne
              ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
