@@ -1,0 +1,146 @@
+#pragma once
+
+// Plays the game through its real widgets, as a child at the keyboard and mouse would:
+// only controls that are on screen get clicked or typed into. Each step answers an
+// empty string when it went through, or what stopped it.
+
+#include "flow/jeu.h"
+#include "windows/gamewindow.h"
+#include "windows/picturebox.h"
+#include "windows/toolkit.h"
+#include "windows/virdowindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QStringList>
+#include <QTest>
+
+#include <optional>
+
+namespace pilote {
+
+// Stops the calling test with the step's complaint.
+#define PILOTE(step)                                                                                               \
+    do {                                                                                                           \
+        const QString plainte_ = (step);                                                                           \
+        QVERIFY2(plainte_.isEmpty(), qPrintable(plainte_));                                                        \
+    } while (false)
+
+inline QString absent(const char *nom)
+{
+    return QStringLiteral("%1 is not on screen").arg(QLatin1String(nom));
+}
+
+inline QString cliquer(virdo::GameWindow &fenetre, const char *nom)
+{
+    QWidget *control = fenetre.control(nom);
+    if (!control || !control->isVisible() || !control->isEnabled())
+        return absent(nom);
+    QTest::mouseClick(control, Qt::LeftButton);
+    return {};
+}
+
+// Replaces what the box holds by typing: select all, then the new text (or a delete).
+inline QString taper(virdo::GameWindow &fenetre, const char *nom, const QString &texte)
+{
+    auto *box = fenetre.control<QLineEdit>(nom);
+    if (!box || !box->isVisible())
+        return absent(nom);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (texte.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    for (const QChar c : texte) {
+        // QTest maps only ASCII to keys; an accented letter comes as the text of a key.
+        if (c.unicode() < 128) {
+            QTest::keyClick(box, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    if (box->text() != texte)
+        return QStringLiteral("%1 holds \"%2\" after typing \"%3\"").arg(QLatin1String(nom), box->text(), texte);
+    return {};
+}
+
+// From the name to the first turn in program 1 (moves of 1 to 10, target 100). With a
+// computer that draws 0.0 for its random moves, whoever starts wins: the computer steers
+// onto the key totals 1, 12, ..., 100 at once; the player who starts with 1 and then
+// answers every 1 of the computer with 10 gets there first.
+inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+{
+    virdo::VirdoWindow *fenetre = jeu.principale();
+    if (!fenetre)
+        return QStringLiteral("no main window");
+    if (prenom) {
+        if (const QString plainte = taper(*fenetre, "ndj", *prenom); !plainte.isEmpty())
+            return plainte;
+    }
+    for (const char *nom : {"Identite", "Check1"}) {
+        if (const QString plainte = cliquer(*fenetre, nom); !plainte.isEmpty())
+            return plainte;
+    }
+    return cliquer(*fenetre, joueurGagne ? "Joueur" : "Ordinateur");
+}
+
+// Clicks Envoi turn after turn until the game is over: Envoi gone, FIN shown.
+inline QString finir(virdo::Jeu &jeu, bool joueurGagne)
+{
+    for (int coup = 0; coup < 60; ++coup) {
+        virdo::VirdoWindow *fenetre = jeu.principale();
+        if (!fenetre)
+            return QStringLiteral("the main window went away mid-game");
+        // Envoi is on screen between any two turns; only the end of the game takes it away.
+        // (FIN alone tells nothing: after a win it stays while the program is chosen anew.)
+        if (!fenetre->control("Envoi")->isVisible())
+            return fenetre->control("FIN")->isVisible() ? QString() : QStringLiteral("Envoi gone without FIN");
+        if (fenetre->control("nbj")->isVisible()) {
+            const int total = fenetre->partie.total;
+            const QString nombre = !joueurGagne ? QStringLiteral("1")
+                                   : total == 0 ? QStringLiteral("1")
+                                                : QString::number(11 - (total - 1) % 11);
+            if (const QString plainte = taper(*fenetre, "nbj", nombre); !plainte.isEmpty())
+                return plainte;
+        }
+        if (const QString plainte = cliquer(*fenetre, "Envoi"); !plainte.isEmpty())
+            return plainte;
+    }
+    return QStringLiteral("no end of game after 60 clicks on Envoi");
+}
+
+inline QString jouerPartie(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+{
+    if (const QString plainte = commencer(jeu, prenom, joueurGagne); !plainte.isEmpty())
+        return plainte;
+    return finir(jeu, joueurGagne);
+}
+
+// What the victory window's picture box shows, in one pixel format for comparisons.
+inline QImage image(const QPixmap &pixmap)
+{
+    return pixmap.isNull() ? QImage() : pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+inline QImage photo(virdo::GameWindow &eureka)
+{
+    return image(eureka.control<virdo::PictureBox>("Photo")->picture());
+}
+
+inline QImage fichierImage(const QString &nom)
+{
+    return image(QPixmap(nom));
+}
+
+inline QStringList fenetresRestantes()
+{
+    QStringList noms;
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        noms << QStringLiteral("%1 (%2)").arg(w->objectName(), QLatin1String(w->metaObject()->className()));
+    return noms;
+}
+
+} // namespace pilote

@@ -1,0 +1,365 @@
+// The end-of-game announcement, seen through the real windows of a game played to its end.
+
+#include "answeringmessageboxes.h"
+#include "pilote.h"
+#include "recordingsoundplayer.h"
+#include "sequencegenerateur.h"
+
+#include "flow/jeu.h"
+#include "windows/multilinebox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QPointer>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <functional>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// Calls back when a top-level window of that name receives its Show event.
+class EspionAffichage : public QObject
+{
+public:
+    EspionAffichage(const QString &fenetre, std::function<void(QWidget *)> auShow)
+        : m_fenetre(fenetre)
+        , m_auShow(std::move(auShow))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~EspionAffichage() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && objet->isWidgetType() && objet->objectName() == m_fenetre) {
+            auto *widget = static_cast<QWidget *>(objet);
+            if (widget->isWindow())
+                m_auShow(widget);
+        }
+        return false;
+    }
+
+private:
+    QString m_fenetre;
+    std::function<void(QWidget *)> m_auShow;
+};
+
+struct Textes
+{
+    QString nj;
+    QString nombreordinateur;
+    QString cri;
+};
+
+Textes textesAttendus(bool joueurGagne, const QString &prenom)
+{
+    if (joueurGagne)
+        return {QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "),
+                QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"),
+                QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")};
+    return {QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"),
+            QStringLiteral("et moi l'ordinateur, j'ai gagné !"),
+            QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom};
+}
+
+QString imageDuGagnant(bool joueurGagne)
+{
+    return joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp");
+}
+
+QString sonDuGagnant(bool joueurGagne)
+{
+    return joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav");
+}
+
+} // namespace
+
+class TestAnnonceVictoire : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void stepsComeInOrder_data();
+    void stepsComeInOrder();
+    void winnerFiles_data();
+    void winnerFiles();
+    void winnerTexts_data();
+    void winnerTexts();
+    void secondAnnouncementReplacesTheFirst_data();
+    void secondAnnouncementReplacesTheFirst();
+};
+
+void TestAnnonceVictoire::initTestCase()
+{
+    // The game reads its files by bare name from the folder it runs in.
+    for (const char *fichier : {"Enfants.bmp", "chiffres.bmp", "victoire.wav", "Son2.wav"})
+        QVERIFY2(QFile::exists(QLatin1String(fichier)), qPrintable(QDir::currentPath() + " lacks " + fichier));
+    // Telling the two pictures apart needs two different pictures.
+    QVERIFY(!pilote::fichierImage(imageDuGagnant(true)).isNull());
+    QVERIFY(pilote::fichierImage(imageDuGagnant(true)) != pilote::fichierImage(imageDuGagnant(false)));
+}
+
+void TestAnnonceVictoire::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+}
+
+void TestAnnonceVictoire::stepsComeInOrder_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::addColumn<bool>("partiePrecedente");
+    QTest::newRow("player wins the first game") << true << false;
+    QTest::newRow("computer wins the first game") << false << false;
+    QTest::newRow("player wins after a computer win") << true << true;
+    QTest::newRow("computer wins after a player win") << false << true;
+}
+
+// The picture is set before the victory window shows, the sound starts once it is
+// visible, CRI is written last; the main window's texts and buttons come before all three.
+void TestAnnonceVictoire::stepsComeInOrder()
+{
+    QFETCH(bool, joueurGagne);
+    QFETCH(bool, partiePrecedente);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    jeu.demarrer();
+
+    QString ancienCri;
+    if (partiePrecedente) {
+        // The earlier game was won by the other side: its picture and text are still there.
+        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Inès"), !joueurGagne));
+        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        ancienCri = virdo::texte(jeu.eureka().control("CRI"));
+        QVERIFY(!ancienCri.isEmpty());
+    }
+    // After OUI the name is already in ndj.
+    const QString nom = QStringLiteral("Inès");
+    const Textes attendus = textesAttendus(joueurGagne, nom);
+    const QImage imageAttendue = pilote::fichierImage(imageDuGagnant(joueurGagne));
+    const qsizetype appelsAvant = son.calls.size();
+
+    PILOTE(pilote::commencer(jeu, partiePrecedente ? std::nullopt : std::optional(nom), joueurGagne));
+    QPointer<virdo::VirdoWindow> principale = jeu.principale();
+
+    struct
+    {
+        int affichages = 0;
+        QImage photo;
+        qsizetype appels = -1;
+        QString cri;
+        QString nj;
+        QString nombreordinateur;
+        bool envoiVisible = true;
+        bool finVisible = false;
+    } auShow;
+    EspionAffichage espion(QStringLiteral("Eureka"), [&](QWidget *eureka) {
+        auto *fenetre = static_cast<virdo::GameWindow *>(eureka);
+        ++auShow.affichages;
+        auShow.photo = pilote::photo(*fenetre);
+        auShow.appels = son.calls.size();
+        auShow.cri = virdo::texte(fenetre->control("CRI"));
+        auShow.nj = virdo::texte(principale->control("nj"));
+        auShow.nombreordinateur = virdo::texte(principale->control("nombreordinateur"));
+        auShow.envoiVisible = principale->control("Envoi")->isVisible();
+        auShow.finVisible = principale->control("FIN")->isVisible();
+    });
+
+    struct
+    {
+        QStringList appels;
+        bool eurekaVisible = false;
+        QString cri;
+        QImage photo;
+    } auSon;
+    son.onCall = [&](const QString &appel) {
+        auSon.appels << appel;
+        if (!jeu.eurekaCharge())
+            return;
+        auSon.eurekaVisible = jeu.eureka().isVisible();
+        auSon.cri = virdo::texte(jeu.eureka().control("CRI"));
+        auSon.photo = pilote::photo(jeu.eureka());
+    };
+
+    PILOTE(pilote::finir(jeu, joueurGagne));
+    son.onCall = nullptr;
+
+    QCOMPARE(auShow.affichages, 1);
+    QVERIFY2(auShow.photo == imageAttendue, "the winner's picture was not in Photo when Eureka showed");
+    QCOMPARE(auShow.appels, appelsAvant); // no sound before the window is up
+    QCOMPARE(auShow.cri, ancienCri);
+    QCOMPARE(auShow.nj, attendus.nj);
+    QCOMPARE(auShow.nombreordinateur, attendus.nombreordinateur);
+    QVERIFY(!auShow.envoiVisible);
+    QVERIFY(auShow.finVisible);
+
+    QCOMPARE(auSon.appels, QStringList{QStringLiteral("play:") + sonDuGagnant(joueurGagne)});
+    QVERIFY2(auSon.eurekaVisible, "the sound started before Eureka was visible");
+    QCOMPARE(auSon.cri, ancienCri); // CRI comes after the sound
+    QVERIFY(auSon.photo == imageAttendue);
+
+    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")), attendus.cri);
+    QVERIFY(jeu.eureka().isVisible());
+    QVERIFY(principale->isVisible());
+    QVERIFY(!principale->control("Envoi")->isVisible());
+    QVERIFY(!principale->control("nbj")->isVisible());
+    QVERIFY(principale->control("FIN")->isVisible());
+    QCOMPARE(virdo::texte(principale->control("FIN")), QStringLiteral("Suite ou FIN"));
+    QCOMPARE(virdo::texte(principale->control("Nombre")), QStringLiteral(" 100"));
+}
+
+void TestAnnonceVictoire::winnerFiles_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<QString>("son");
+    QTest::newRow("player wins") << true << QStringLiteral("Enfants.bmp") << QStringLiteral("victoire.wav");
+    QTest::newRow("computer wins") << false << QStringLiteral("chiffres.bmp") << QStringLiteral("Son2.wav");
+}
+
+// Each winner has its own picture in Photo and its own tune, asked for once and looping on.
+void TestAnnonceVictoire::winnerFiles()
+{
+    QFETCH(bool, joueurGagne);
+    QFETCH(QString, image);
+    QFETCH(QString, son);
+    RecordingSoundPlayer enregistreur;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(enregistreur, hasard, messages);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Noé"), joueurGagne));
+
+    QVERIFY2(pilote::photo(jeu.eureka()) == pilote::fichierImage(image), qPrintable("Photo does not show " + image));
+    QCOMPARE(enregistreur.calls, QStringList{QStringLiteral("play:") + son});
+    QCOMPARE(enregistreur.playing, son);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TestAnnonceVictoire::winnerTexts_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QString>("nj");
+    QTest::addColumn<QString>("nombreordinateur");
+    QTest::addColumn<QString>("cri");
+    QTest::addColumn<QStringList>("lignesCri");
+
+    // An empty name box gives "Joueur  Anonyme", two blanks in the middle.
+    QTest::newRow("Joueur  Anonyme wins")
+            << true << QString() << QStringLiteral("Moi, Joueur  Anonyme, j'ai vaincu l'ordinateur ! ")
+            << QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Joueur  Anonyme !")
+            << QStringLiteral("Moi, Joueur  Anonyme,\r\nj'ai vaincu l'ordinateur ! ")
+            << QStringList{QStringLiteral("Moi, Joueur  Anonyme,"), QStringLiteral("j'ai vaincu l'ordinateur ! ")};
+    QTest::newRow("computer beats Joueur  Anonyme")
+            << false << QString() << QStringLiteral("Désolé, Joueur  Anonyme, tu as perdu !!!")
+            << QStringLiteral("et moi l'ordinateur, j'ai gagné !")
+            << QStringLiteral("Moi, l'ordinateur, j'ai vaincu \r\nJoueur  Anonyme")
+            << QStringList{QStringLiteral("Moi, l'ordinateur, j'ai vaincu "), QStringLiteral("Joueur  Anonyme")};
+    // The name is used exactly as typed, accents and blanks at its edges included.
+    QTest::newRow("Zoé wins")
+            << true << QStringLiteral(" Zoé ") << QStringLiteral("Moi,  Zoé , j'ai vaincu l'ordinateur ! ")
+            << QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par  Zoé  !")
+            << QStringLiteral("Moi,  Zoé ,\r\nj'ai vaincu l'ordinateur ! ")
+            << QStringList{QStringLiteral("Moi,  Zoé ,"), QStringLiteral("j'ai vaincu l'ordinateur ! ")};
+    QTest::newRow("computer beats Zoé")
+            << false << QStringLiteral("Zoé") << QStringLiteral("Désolé, Zoé, tu as perdu !!!")
+            << QStringLiteral("et moi l'ordinateur, j'ai gagné !")
+            << QStringLiteral("Moi, l'ordinateur, j'ai vaincu \r\nZoé")
+            << QStringList{QStringLiteral("Moi, l'ordinateur, j'ai vaincu "), QStringLiteral("Zoé")};
+}
+
+// The winner's words, byte for byte, in nj, nombreordinateur and CRI, which shows them as
+// two centred lines.
+void TestAnnonceVictoire::winnerTexts()
+{
+    QFETCH(bool, joueurGagne);
+    QFETCH(QString, tape);
+    QFETCH(QString, nj);
+    QFETCH(QString, nombreordinateur);
+    QFETCH(QString, cri);
+    QFETCH(QStringList, lignesCri);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
+
+    virdo::VirdoWindow &principale = *jeu.principale();
+    QCOMPARE(virdo::texte(principale.control("nj")), nj);
+    QCOMPARE(virdo::texte(principale.control("nombreordinateur")), nombreordinateur);
+    QVERIFY(principale.control("nj")->isVisible());
+    QVERIFY(principale.control("nombreordinateur")->isVisible());
+    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")), cri);
+
+    const QTextDocument *document = jeu.eureka().control<virdo::MultiLineBox>("CRI")->document();
+    QStringList lignes;
+    for (QTextBlock bloc = document->begin(); bloc.isValid(); bloc = bloc.next()) {
+        lignes << bloc.text();
+        QVERIFY(bloc.blockFormat().alignment() & Qt::AlignHCenter
+                || document->defaultTextOption().alignment() & Qt::AlignHCenter);
+    }
+    QCOMPARE(lignes, lignesCri);
+}
+
+void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst_data()
+{
+    QTest::addColumn<bool>("premierGagnant");
+    QTest::addColumn<bool>("secondGagnant");
+    QTest::newRow("player, then computer") << true << false;
+    QTest::newRow("computer, then player") << false << true;
+    QTest::newRow("computer twice") << false << false;
+}
+
+// A game won again before FIN (the box ticked anew and played to the target) replaces the
+// tune, the picture and CRI in the one victory window: never two tunes, never two windows.
+void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
+{
+    QFETCH(bool, premierGagnant);
+    QFETCH(bool, secondGagnant);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));
+    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    virdo::VirdoWindow &principale = *jeu.principale();
+
+    // FIN is left alone: the player chooses the program again and plays on.
+    PILOTE(pilote::cliquer(principale, "Check1"));
+    QCOMPARE(int(principale.partie.total), 0); // Nombre keeps " 100" until the next move
+    PILOTE(pilote::cliquer(principale, secondGagnant ? "Joueur" : "Ordinateur"));
+    PILOTE(pilote::finir(jeu, secondGagnant));
+
+    QCOMPARE(son.calls, (QStringList{QStringLiteral("play:") + sonDuGagnant(premierGagnant),
+                                     QStringLiteral("play:") + sonDuGagnant(secondGagnant)}));
+    QCOMPARE(son.playing, sonDuGagnant(secondGagnant));
+    QCOMPARE(&jeu.eureka(), eureka.data());
+    QVERIFY(eureka->isVisible());
+    QVERIFY(pilote::photo(*eureka) == pilote::fichierImage(imageDuGagnant(secondGagnant)));
+    QCOMPARE(virdo::texte(eureka->control("CRI")), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
+    int victoires = 0;
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        victoires += w->objectName() == QLatin1String("Eureka");
+    QCOMPARE(victoires, 1);
+}
+
+QTEST_MAIN(TestAnnonceVictoire)
+#include "tst_annoncevictoire.moc"

@@ -1,0 +1,304 @@
+// Leaving a finished game: FIN, then OUI for another game or NON to end the program.
+
+#include "answeringmessageboxes.h"
+#include "pilote.h"
+#include "recordingsoundplayer.h"
+#include "sequencegenerateur.h"
+
+#include "flow/jeu.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QStringList controlesAffiches(const virdo::GameWindow &fenetre)
+{
+    QStringList noms;
+    for (const virdo::ControlSpec &control : fenetre.spec().controls) {
+        if (fenetre.control(control.name)->isVisible())
+            noms << QLatin1String(control.name);
+    }
+    noms.sort();
+    return noms;
+}
+
+QString jouees(const QStringList &appels)
+{
+    return appels.join(QLatin1String(" | "));
+}
+
+} // namespace
+
+class TestFinPartie : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void finLeavesTheGame_data();
+    void finLeavesTheGame();
+    void ouiStartsAFreshGame_data();
+    void ouiStartsAFreshGame();
+    void nonEndsTheProgram_data();
+    void nonEndsTheProgram();
+    void gamesInARow_data();
+    void gamesInARow();
+};
+
+void TestFinPartie::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+}
+
+void TestFinPartie::finLeavesTheGame_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::addColumn<int>("parties");
+    QTest::newRow("player wins, first FIN") << true << 1;
+    QTest::newRow("computer wins, first FIN") << false << 1;
+    QTest::newRow("computer wins, third FIN") << false << 3;
+}
+
+// FIN hides Eureka, shows Rejouer with the name, stops the sound while the main window is
+// still on screen, then really destroys the main window; later FINs reuse the same Rejouer.
+void TestFinPartie::finLeavesTheGame()
+{
+    QFETCH(bool, joueurGagne);
+    QFETCH(int, parties);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    QPointer<virdo::RejouerWindow> premierRejouer;
+    for (int partie = 1; partie <= parties; ++partie) {
+        const QString prenom = QStringLiteral("Lou %1").arg(partie);
+        PILOTE(pilote::jouerPartie(jeu, prenom, joueurGagne));
+        QPointer<virdo::VirdoWindow> principale = jeu.principale();
+        QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+        QVERIFY(eureka->isVisible());
+        const qsizetype appelsAvant = son.calls.size();
+
+        struct
+        {
+            int arrets = 0;
+            bool eurekaCache = false;
+            bool rejouerAffiche = false;
+            QString nomAffiche;
+            bool principaleAffichee = false;
+        } auStop;
+        son.onCall = [&](const QString &appel) {
+            if (appel != QLatin1String("stop"))
+                return;
+            ++auStop.arrets;
+            auStop.eurekaCache = eureka && !eureka->isVisible();
+            auStop.rejouerAffiche = jeu.rejouerCharge() && jeu.rejouer().isVisible();
+            if (jeu.rejouerCharge())
+                auStop.nomAffiche = virdo::texte(jeu.rejouer().control("nj"));
+            auStop.principaleAffichee = principale && jeu.principale() == principale && principale->isVisible();
+        };
+        PILOTE(pilote::cliquer(*principale, "FIN"));
+        son.onCall = nullptr;
+
+        QCOMPARE(son.calls.mid(appelsAvant), QStringList{QStringLiteral("stop")});
+        QVERIFY(son.playing.isEmpty());
+        QCOMPARE(auStop.arrets, 1);
+        QVERIFY2(auStop.eurekaCache, "Eureka still on screen when the sound stopped");
+        QVERIFY2(auStop.rejouerAffiche, "the sound stopped before Rejouer was shown");
+        QCOMPARE(auStop.nomAffiche, prenom);
+        QVERIFY2(auStop.principaleAffichee, "the main window was gone before the sound stopped");
+
+        QVERIFY(eureka && !eureka->isVisible());
+        QVERIFY(jeu.eurekaCharge());
+        virdo::RejouerWindow &rejouer = jeu.rejouer();
+        QVERIFY(rejouer.isVisible());
+        QCOMPARE(virdo::texte(rejouer.control("nj")), prenom);
+        if (partie == 1)
+            premierRejouer = &rejouer;
+        QCOMPARE(&rejouer, premierRejouer.data());
+
+        QCOMPARE(jeu.principale(), nullptr);
+        QVERIFY(!principale || !principale->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(principale.isNull(), "the main window was hidden, not unloaded");
+        QCOMPARE(termine.count(), 0);
+
+        if (partie < parties)
+            PILOTE(pilote::cliquer(rejouer, "OUI"));
+    }
+}
+
+void TestFinPartie::ouiStartsAFreshGame_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QString>("nom");
+    QTest::newRow("player won as Zoé") << true << QStringLiteral("Zoé") << QStringLiteral("Zoé");
+    QTest::newRow("computer won against an empty name")
+            << false << QString() << QStringLiteral("Joueur  Anonyme");
+}
+
+// OUI opens a new main window in its start state with the name already typed in, hides
+// Rejouer and keeps it and the hidden Eureka, with its picture, loaded.
+void TestFinPartie::ouiStartsAFreshGame()
+{
+    QFETCH(bool, joueurGagne);
+    QFETCH(QString, tape);
+    QFETCH(QString, nom);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
+    QPointer<virdo::VirdoWindow> ancienne = jeu.principale();
+    const QImage image = pilote::photo(jeu.eureka());
+    QVERIFY(!image.isNull());
+    PILOTE(pilote::cliquer(*ancienne, "FIN"));
+    QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
+    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    const QStringList appelsAvant = son.calls;
+
+    PILOTE(pilote::cliquer(*rejouer, "OUI"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QVERIFY(ancienne.isNull());
+    virdo::VirdoWindow *principale = jeu.principale();
+    QVERIFY(principale);
+    QVERIFY(principale->isVisible());
+    QCOMPARE(controlesAffiches(*principale),
+             (QStringList{"Affichage", "BUT", "Bonjour", "Identite", "Label3", "Nombre", "ndj"}));
+    QCOMPARE(virdo::texte(principale->control("ndj")), nom);
+    QCOMPARE(virdo::texte(principale->control("Nombre")), QStringLiteral("0"));
+    QCOMPARE(virdo::texte(principale->control("BUT")), QString());
+    for (const char *message : {"nj", "nombreordinateur", "nbj", "Accueil", "Tirage"})
+        QCOMPARE(virdo::texte(principale->control(message)), QString());
+    QCOMPARE(virdo::texte(principale->control("Envoi")), QStringLiteral("Clique ici pour continuer"));
+    for (int k = 1; k <= 8; ++k) {
+        const QByteArray boite = "Check" + QByteArray::number(k);
+        QVERIFY2(!principale->control<QCheckBox>(boite.constData())->isChecked(), boite.constData());
+    }
+
+    QVERIFY(rejouer && !rejouer->isVisible());
+    QCOMPARE(&jeu.rejouer(), rejouer.data());
+    QVERIFY(eureka && !eureka->isVisible());
+    QCOMPARE(&jeu.eureka(), eureka.data());
+    QVERIFY2(pilote::photo(*eureka) == image, "Eureka lost the picture of the last game");
+    QCOMPARE(son.calls, appelsAvant); // still silent
+    QCOMPARE(termine.count(), 0);
+}
+
+void TestFinPartie::nonEndsTheProgram_data()
+{
+    QTest::addColumn<int>("parties");
+    QTest::newRow("after one game") << 1;
+    QTest::newRow("after two games") << 2;
+}
+
+// NON unloads Rejouer and Eureka at once: no window is left and the program ends, silent.
+void TestFinPartie::nonEndsTheProgram()
+{
+    QFETCH(int, parties);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    for (int partie = 1; partie <= parties; ++partie) {
+        if (partie > 1)
+            PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        PILOTE(pilote::jouerPartie(jeu, partie == 1 ? std::optional(QStringLiteral("Max")) : std::nullopt, partie == 1));
+        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    }
+    QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
+    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    const QStringList appelsAvant = son.calls;
+    QCOMPARE(termine.count(), 0);
+
+    PILOTE(pilote::cliquer(*rejouer, "NON"));
+
+    QCOMPARE(termine.count(), 1);
+    QVERIFY(!jeu.rejouerCharge());
+    QVERIFY(!jeu.eurekaCharge());
+    QCOMPARE(jeu.principale(), nullptr);
+    QVERIFY(!rejouer || !rejouer->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(rejouer.isNull());
+    QVERIFY(eureka.isNull());
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    QCOMPARE(son.calls, appelsAvant);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TestFinPartie::gamesInARow_data()
+{
+    QTest::addColumn<QString>("renomme"); // typed into Rejouer's nj before OUI; null: left alone
+    QTest::addColumn<QString>("secondNom");
+    QTest::newRow("name carried over") << QString() << QStringLiteral("Ambre");
+    QTest::newRow("name changed in Rejouer") << QStringLiteral("Ambre-Lys") << QStringLiteral("Ambre-Lys");
+    QTest::newRow("name emptied in Rejouer") << QStringLiteral("") << QStringLiteral("Joueur  Anonyme");
+}
+
+// Whole games one after another through OUI: each goes under the name Rejouer's nj held at
+// the click, and each end of game starts its own tune again after the last FIN's stop.
+void TestFinPartie::gamesInARow()
+{
+    QFETCH(QString, renomme);
+    QFETCH(QString, secondNom);
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));
+    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    virdo::RejouerWindow &rejouer = jeu.rejouer();
+    QCOMPARE(virdo::texte(rejouer.control("nj")), QStringLiteral("Ambre"));
+    if (!renomme.isNull())
+        PILOTE(pilote::taper(rejouer, "nj", renomme));
+    PILOTE(pilote::cliquer(rejouer, "OUI"));
+    QCOMPARE(virdo::texte(jeu.principale()->control("ndj")), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+
+    // The second game takes the name as it stands in ndj.
+    PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
+    virdo::VirdoWindow &principale = *jeu.principale();
+    QCOMPARE(principale.partie.prenom, secondNom);
+    QCOMPARE(virdo::texte(principale.control("nj")),
+             QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
+    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")),
+             QStringLiteral("Moi, ") + secondNom + QStringLiteral(",\r\nj'ai vaincu l'ordinateur ! "));
+    QVERIFY(jeu.eureka().isVisible());
+    QVERIFY(pilote::photo(jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
+    QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
+
+    PILOTE(pilote::cliquer(principale, "FIN"));
+    QCOMPARE(&jeu.rejouer(), &rejouer);
+    QVERIFY(rejouer.isVisible());
+    QCOMPARE(virdo::texte(rejouer.control("nj")), secondNom);
+    QVERIFY2(son.calls == (QStringList{"play:Son2.wav", "stop", "play:victoire.wav", "stop"}), qPrintable(jouees(son.calls)));
+    QVERIFY(son.playing.isEmpty());
+    QCOMPARE(termine.count(), 0);
+
+    // Every OUI takes the name afresh from nj, not the one it took the time before.
+    PILOTE(pilote::taper(rejouer, "nj", QStringLiteral("Capucine")));
+    PILOTE(pilote::cliquer(rejouer, "OUI"));
+    QCOMPARE(virdo::texte(jeu.principale()->control("ndj")), QStringLiteral("Capucine"));
+    QCOMPARE(termine.count(), 0);
+}
+
+QTEST_MAIN(TestFinPartie)
+#include "tst_finpartie.moc"

@@ -1,0 +1,383 @@
+// What the end of a game does when a game file is missing or broken, and when the player
+// closes a window through its frame instead of answering with FIN, OUI or NON.
+
+#include "answeringmessageboxes.h"
+#include "pilote.h"
+#include "recordingsoundplayer.h"
+#include "sequencegenerateur.h"
+
+#include "flow/jeu.h"
+#include "media/qtsoundplayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList fichiersDuJeu{"Enfants.bmp", "chiffres.bmp", "victoire.wav", "Son2.wav"};
+
+QByteArray contenu(const QString &chemin)
+{
+    QFile file(chemin);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool ecrire(const QString &chemin, const QByteArray &octets)
+{
+    QFile file(chemin);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(octets) == octets.size();
+}
+
+QByteArray charabia()
+{
+    QByteArray octets(4000, '\0');
+    for (qsizetype i = 0; i < octets.size(); ++i)
+        octets[i] = char((i * 7919 + 13) % 251);
+    return octets;
+}
+
+// Read fresh from the file, past any cache keyed by its name.
+QImage imageSurDisque(const QString &chemin)
+{
+    return QImage(chemin).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestFinPartieAccidents : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void unreadablePictureKeepsTheOldOne_data();
+    void unreadablePictureKeepsTheOldOne();
+    void pictureReplacedOnDiskIsReadAgain();
+    void missingSoundLetsTheGameGoOn_data();
+    void missingSoundLetsTheGameGoOn();
+    void closingRejouerIsLikeNon();
+    void closingTheMainWindowEndsTheProgram_data();
+    void closingTheMainWindowEndsTheProgram();
+    void closingEurekaOnlyHidesIt();
+
+private:
+    // Puts the game files, as named, into the game's folder, with the given contents.
+    bool preparer(const QMap<QString, QByteArray> &fichiers);
+
+    QString m_dossierDuJeu;
+    QMap<QString, QByteArray> m_originaux;
+    std::unique_ptr<QTemporaryDir> m_dossier;
+};
+
+void TestFinPartieAccidents::initTestCase()
+{
+    m_dossierDuJeu = QDir::currentPath();
+    for (const QString &fichier : fichiersDuJeu) {
+        m_originaux[fichier] = contenu(fichier);
+        QVERIFY2(!m_originaux[fichier].isEmpty(), qPrintable(m_dossierDuJeu + " lacks " + fichier));
+    }
+}
+
+void TestFinPartieAccidents::init()
+{
+    // Each test plays in a folder of its own, holding only the files it chooses.
+    m_dossier = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dossier->isValid());
+    QVERIFY(QDir::setCurrent(m_dossier->path()));
+}
+
+void TestFinPartieAccidents::cleanup()
+{
+    QDir::setCurrent(m_dossierDuJeu);
+    m_dossier.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+}
+
+bool TestFinPartieAccidents::preparer(const QMap<QString, QByteArray> &fichiers)
+{
+    for (auto it = fichiers.cbegin(); it != fichiers.cend(); ++it) {
+        if (!ecrire(m_dossier->filePath(it.key()), it.value()))
+            return false;
+    }
+    return true;
+}
+
+void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne_data()
+{
+    // In the folder besides the sounds; the first game, if any, is won by the computer and
+    // shows the good chiffres.bmp, the game under test is won by the player.
+    QTest::addColumn<QByteArray>("enfants"); // null: no such file
+    QTest::addColumn<bool>("partiePrecedente");
+    QTest::newRow("missing, first game") << QByteArray() << false;
+    QTest::newRow("garbage, first game") << charabia() << false;
+    QTest::newRow("missing, after a computer win") << QByteArray() << true;
+    QTest::newRow("garbage, after a computer win") << charabia() << true;
+    QTest::newRow("empty file, after a computer win") << QByteArray("") << true;
+    QTest::newRow("cut in the middle, after a computer win") << QByteArray("cut") << true;
+}
+
+// A picture that cannot be read leaves Photo as it was, and the rest of the announcement
+// still happens: window shown, tune started, texts written, FIN offered; no error box.
+void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
+{
+    QFETCH(QByteArray, enfants);
+    QFETCH(bool, partiePrecedente);
+    QMap<QString, QByteArray> fichiers{{"chiffres.bmp", m_originaux["chiffres.bmp"]},
+                                       {"victoire.wav", m_originaux["victoire.wav"]},
+                                       {"Son2.wav", m_originaux["Son2.wav"]}};
+    if (enfants == "cut")
+        enfants = m_originaux["Enfants.bmp"].left(40);
+    if (!enfants.isNull())
+        fichiers["Enfants.bmp"] = enfants;
+    QVERIFY(preparer(fichiers));
+    QVERIFY(QImageReader(QStringLiteral("Enfants.bmp")).read().isNull());
+
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    jeu.demarrer();
+
+    QImage avant; // what Photo held before the game under test ended
+    if (partiePrecedente) {
+        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), false));
+        avant = pilote::photo(jeu.eureka());
+        QVERIFY(avant == imageSurDisque(QStringLiteral("chiffres.bmp")));
+        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+    }
+    son.calls.clear();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), true));
+
+    QVERIFY(jeu.eureka().isVisible());
+    QVERIFY2(pilote::photo(jeu.eureka()) == avant, "Photo changed although the file could not be read");
+    QCOMPARE(son.calls, QStringList{"play:victoire.wav"});
+    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
+    virdo::VirdoWindow &principale = *jeu.principale();
+    QCOMPARE(virdo::texte(principale.control("nj")), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
+    QCOMPARE(virdo::texte(principale.control("nombreordinateur")),
+             QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Yanis !"));
+    QVERIFY(!principale.control("Envoi")->isVisible());
+    QVERIFY(messages.shown.isEmpty());
+
+    // And the game can be left as usual.
+    PILOTE(pilote::cliquer(principale, "FIN"));
+    QVERIFY(jeu.rejouer().isVisible());
+    QCOMPARE(son.calls.last(), QStringLiteral("stop"));
+}
+
+// Each end of game reads its picture from disk again: a file replaced between two games
+// shows its new content.
+void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
+{
+    QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}}));
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
+    QVERIFY(pilote::photo(jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
+    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+
+    // Same name, same size: only the content tells the two apart.
+    QVERIFY(preparer({{"Enfants.bmp", m_originaux["chiffres.bmp"]}}));
+    PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
+    const QImage nouvelle = imageSurDisque(QStringLiteral("Enfants.bmp"));
+    QVERIFY(nouvelle == imageSurDisque(m_dossierDuJeu + QStringLiteral("/chiffres.bmp")));
+    QVERIFY2(pilote::photo(jeu.eureka()) == nouvelle, "Photo shows the picture of the earlier game");
+}
+
+void TestFinPartieAccidents::missingSoundLetsTheGameGoOn_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::newRow("no victoire.wav, player wins") << true;
+    QTest::newRow("no Son2.wav, computer wins") << false;
+}
+
+// With the real sound player and no wave file, the announcement is complete, no box opens,
+// and the game goes on through FIN and OUI to another game.
+void TestFinPartieAccidents::missingSoundLetsTheGameGoOn()
+{
+    QFETCH(bool, joueurGagne);
+    QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
+    virdo::QtSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    for (int partie = 1; partie <= 2; ++partie) {
+        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), joueurGagne));
+        QVERIFY(jeu.eureka().isVisible());
+        QVERIFY(pilote::photo(jeu.eureka())
+                == imageSurDisque(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")));
+        QVERIFY(virdo::texte(jeu.eureka().control("CRI")).contains(QStringLiteral("Sacha")));
+        // Silent: either no effect at all, or one Qt gave up on.
+        QTRY_VERIFY(!son.current() || son.current()->status() == QSoundEffect::Error);
+        QVERIFY(!son.current() || !son.current()->isPlaying());
+        // The player can still act while the failed tune is around.
+        QVERIFY(jeu.principale()->control("FIN")->isEnabled());
+        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        QCOMPARE(son.current(), nullptr);
+        QVERIFY(jeu.rejouer().isVisible());
+        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+    }
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(termine.count(), 0);
+    QVERIFY(jeu.principale() && jeu.principale()->isVisible());
+}
+
+// Closing Rejouer through its frame means no more games, exactly as NON: every window
+// unloaded and the program ends.
+void TestFinPartieAccidents::closingRejouerIsLikeNon()
+{
+    QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
+    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
+    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    QVERIFY(rejouer->isVisible());
+
+    rejouer->close();
+
+    QCOMPARE(termine.count(), 1);
+    QVERIFY(!jeu.rejouerCharge());
+    QVERIFY(!jeu.eurekaCharge());
+    QCOMPARE(jeu.principale(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(rejouer.isNull());
+    QVERIFY(eureka.isNull());
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    QVERIFY(son.playing.isEmpty());
+}
+
+void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("moment");
+    QTest::newRow("at start") << QStringLiteral("start");
+    QTest::newRow("after the greeting") << QStringLiteral("greeting");
+    QTest::newRow("mid-game") << QStringLiteral("mid-game");
+    QTest::newRow("game over, tune playing") << QStringLiteral("over");
+    QTest::newRow("game over, Eureka closed first") << QStringLiteral("over, Eureka closed");
+    QTest::newRow("second game, mid-game") << QStringLiteral("second game");
+}
+
+// Closing the main window through its frame ends the program whenever it happens: the tune
+// is silenced and no window, hidden or not, is left behind.
+void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
+{
+    QFETCH(QString, moment);
+    QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    if (moment == QLatin1String("greeting")) {
+        PILOTE(pilote::cliquer(*jeu.principale(), "Identite"));
+    } else if (moment == QLatin1String("mid-game")) {
+        PILOTE(pilote::commencer(jeu, QStringLiteral("Tom"), true));
+        PILOTE(pilote::taper(*jeu.principale(), "nbj", QStringLiteral("1")));
+        PILOTE(pilote::cliquer(*jeu.principale(), "Envoi"));
+    } else if (moment.startsWith(QLatin1String("over"))) {
+        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), true));
+        QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
+        if (moment.endsWith(QLatin1String("Eureka closed")))
+            jeu.eureka().close();
+    } else if (moment == QLatin1String("second game")) {
+        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), false));
+        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        PILOTE(pilote::commencer(jeu, std::nullopt, false));
+        PILOTE(pilote::cliquer(*jeu.principale(), "Envoi"));
+    }
+    const bool tuneWasPlaying = !son.playing.isEmpty();
+    QPointer<virdo::VirdoWindow> principale = jeu.principale();
+    QVERIFY(principale && principale->isVisible());
+    QCOMPARE(termine.count(), 0);
+
+    principale->close();
+
+    QVERIFY(son.playing.isEmpty());
+    if (tuneWasPlaying)
+        QCOMPARE(son.calls.last(), QStringLiteral("stop"));
+    QCOMPARE(termine.count(), 1);
+    QCOMPARE(jeu.principale(), nullptr);
+    QVERIFY(!jeu.rejouerCharge());
+    QVERIFY(!jeu.eurekaCharge());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(principale.isNull());
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    QVERIFY(messages.shown.isEmpty());
+}
+
+// Closing Eureka through its frame before FIN only hides it: the tune plays on, the game
+// is still over, FIN leaves it as usual, and the next victory shows Eureka again.
+void TestFinPartieAccidents::closingEurekaOnlyHidesIt()
+{
+    QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
+    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    eureka->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QVERIFY(eureka);
+    QVERIFY(!eureka->isVisible());
+    QCOMPARE(son.calls, QStringList{"play:Son2.wav"});
+    QCOMPARE(termine.count(), 0);
+    virdo::VirdoWindow &principale = *jeu.principale();
+    QVERIFY(principale.isVisible());
+    QVERIFY(principale.control("FIN")->isVisible());
+
+    PILOTE(pilote::cliquer(principale, "FIN"));
+    QVERIFY(jeu.rejouer().isVisible());
+    QCOMPARE(virdo::texte(jeu.rejouer().control("nj")), QStringLiteral("Jade"));
+    QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
+    QCOMPARE(&jeu.eureka(), eureka.data());
+    QVERIFY(!eureka->isVisible());
+
+    PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+    PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
+    QCOMPARE(&jeu.eureka(), eureka.data());
+    QVERIFY(eureka->isVisible());
+    QVERIFY(pilote::photo(*eureka) == imageSurDisque(QStringLiteral("Enfants.bmp")));
+    QCOMPARE(termine.count(), 0);
+}
+
+QTEST_MAIN(TestFinPartieAccidents)
+#include "tst_finpartie_accidents.moc"
