@@ -25,7 +25,10 @@ void AnnonceVictoire(Jeu &jeu)
         setTexte(fenetre.control("nombreordinateur"), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
     }
     fenetre.control("Envoi")->hide();
-    fenetre.control("FIN")->show();
+    QWidget *fin = fenetre.control("FIN");
+    fin->show();
+    // The focus Envoi gave up would otherwise wrap round to the name box and select the name.
+    donnerFocus(fin);
 
     // The picture is in place before the window shows; a missing or unreadable file
     // leaves the previous picture and the announcement goes on.

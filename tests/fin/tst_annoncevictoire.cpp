@@ -96,6 +96,8 @@ private slots:
     void winnerTexts();
     void secondAnnouncementReplacesTheFirst_data();
     void secondAnnouncementReplacesTheFirst();
+    void focusGoesToFin_data();
+    void focusGoesToFin();
 };
 
 void TestAnnonceVictoire::initTestCase()
@@ -363,3 +365,29 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
 
 QTEST_MAIN(TestAnnonceVictoire)
 #include "tst_annoncevictoire.moc"
+
+void TestAnnonceVictoire::focusGoesToFin_data()
+{
+    QTest::addColumn<bool>("joueurGagne");
+    QTest::newRow("player wins") << true;
+    QTest::newRow("computer wins") << false;
+}
+
+// The winning click leaves the focus on FIN, the next click, not on a selected name in ndj.
+void TestAnnonceVictoire::focusGoesToFin()
+{
+    QFETCH(bool, joueurGagne);
+    RecordingSoundPlayer enregistreur;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(enregistreur, hasard, messages);
+    jeu.demarrer();
+    QVERIFY(QTest::qWaitForWindowActive(jeu.principale()));
+
+    PILOTE(pilote::commencer(jeu, QStringLiteral("Noé"), joueurGagne));
+    virdo::VirdoWindow *fenetre = jeu.principale();
+    PILOTE(pilote::finir(jeu, joueurGagne));
+
+    QCOMPARE(fenetre->focusWidget(), fenetre->control("FIN"));
+    QCOMPARE(fenetre->control<QLineEdit>("ndj")->selectedText(), QString());
+}
