@@ -76,7 +76,7 @@ QString signe(int n);
 class Jeu
 {
 public:
-    // picturesLisibles: which of the two picture files the toolkit can read here.
+    // enfantsLisible, chiffresLisible: whether the toolkit can read each picture file here.
     Jeu(std::uint64_t graineHasard, bool enfantsLisible, bool chiffresLisible);
 
     void demarrer();
