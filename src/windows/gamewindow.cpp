@@ -22,8 +22,9 @@ QWidget *GameWindow::control(const char *name) const
 
 void GameWindow::closeEvent(QCloseEvent *event)
 {
-    // The game decides what a close means; a window only disappears when the game unloads it.
-    event->ignore();
+    // The window goes; the game decides what else that means. Accepting lets a session
+    // logout close the game instead of being refused.
+    event->accept();
     emit closeRequested();
 }
 

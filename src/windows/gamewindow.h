@@ -23,7 +23,7 @@ public:
     T *control(const char *name) const { return qobject_cast<T *>(control(name)); }
 
 signals:
-    // The player closed the window through its frame; what follows is the game's choice.
+    // The player closed the window through its frame; what else follows is the game's choice.
     void closeRequested();
 
 protected:
