@@ -1,7 +1,7 @@
 // The time of the whole end of a game, from the winning click on Envoi until the victory
 // is on screen and heard: the picture read from its file, the victory window shown and
-// its first frame painted, the looping sound playing (QSoundEffect ready and playing, the
-// real QtSoundPlayer). The first end of game of the process is the one the player meets
+// its first frame painted, the looping sound playing (the sink of the real QtSoundPlayer
+// started on its thread). The sound gets ready when the program is ticked, as in the game. The first end of game of the process is the one the player meets
 // after start-up ("premiere"); then further games are played through FIN and OUI ("suivante").
 //
 //     bench_finpartie [PARTIES]   prints, for each game, "fin <premiere|suivante> <clic ms>
@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QSoundEffect>
 
 namespace {
 
@@ -57,6 +56,8 @@ int main(int argc, char *argv[])
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
     virdo::Jeu jeu(son, hasard, messages);
+    long long sonPret = 0;
+    QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&sonPret] { sonPret = banc::maintenantNs(); });
     ImageDeVictoire image;
     app.installEventFilter(&image);
     jeu.demarrer();
@@ -74,15 +75,11 @@ int main(int argc, char *argv[])
         const long long t0 = banc::maintenantNs();
         banc::cliquer(f, "Envoi");
         const long long clic = banc::maintenantNs();
-        long long sonPret = 0;
+        sonPret = 0;
         QElapsedTimer attente;
         attente.start();
-        while ((!image.fin || !sonPret) && attente.elapsed() < 5000) {
-            const QSoundEffect *effet = son.current();
-            if (!sonPret && effet && effet->status() == QSoundEffect::Ready && effet->isPlaying())
-                sonPret = banc::maintenantNs();
+        while ((!image.fin || !sonPret) && attente.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        }
         if (!image.fin)
             banc::echec("la fenêtre de victoire n'a jamais été peinte");
         if (!sonPret)

@@ -1,6 +1,6 @@
 #include "engine/generateur.h"
 #include "flow/jeu.h"
-#include "media/qtsoundplayer.h"
+#include "media/pluginsoundplayer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
 
@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     virdo::installFontSubstitutions();
 
-    virdo::QtSoundPlayer son;
+    // The sound plugin lies beside the program; it is loaded when the first game begins.
+    virdo::PluginSoundPlayer son(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_SOUND_PLUGIN));
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
     virdo::Jeu jeu(son, hasard, messages);

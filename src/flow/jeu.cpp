@@ -4,6 +4,7 @@
 #include "flow/envoi.h"
 #include "flow/finpartie.h"
 #include "flow/premierjoueur.h"
+#include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/rejouerwindow.h"
 #include "windows/toolkit.h"
@@ -49,8 +50,12 @@ void Jeu::connecterPrincipale(VirdoWindow *fenetre)
     connect(bouton("Identite"), &QAbstractButton::clicked, fenetre, [fenetre] { clicIdentite(*fenetre); });
     for (int k = 1; k <= 8; ++k) {
         const QByteArray nom = "Check" + QByteArray::number(k);
-        connect(bouton(nom.constData()), &QAbstractButton::clicked, fenetre,
-                [fenetre, k] { clicProgramme(*fenetre, k); });
+        connect(bouton(nom.constData()), &QAbstractButton::clicked, fenetre, [this, fenetre, k] {
+            clicProgramme(*fenetre, k);
+            // A game begins: the sound and pictures of its end get ready meanwhile.
+            m_son.prepare();
+            preparePictures();
+        });
     }
     connect(bouton("Joueur"), &QAbstractButton::clicked, fenetre, [fenetre] { clicJoueur(*fenetre); });
     connect(bouton("Ordinateur"), &QAbstractButton::clicked, fenetre, [fenetre] { clicOrdinateur(*fenetre); });

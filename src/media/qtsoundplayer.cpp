@@ -1,72 +1,72 @@
 #include "media/qtsoundplayer.h"
 
-#include "media/wavecheck.h"
+#include "media/soundloop.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QObject>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QThread>
 
-#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 
 namespace virdo {
 
 namespace {
 
-// QSoundEffect shares decoded samples through a process-wide cache keyed by URL: while an
-// effect still holds a sample, a new effect on the same URL gets that copy and a file replaced
-// on disk is not heard; and in Qt 6.4 asking again for a URL whose loading failed leaves the
-// new effect in Loading for good. A query unique to each play gives every play its own entry;
-// the file loader reads the path and ignores the query. Nothing is written to disk.
-QUrl urlForThisPlay(const QString &filePath)
-{
-    static std::atomic<quint64> plays{0};
-    QUrl url = QUrl::fromLocalFile(filePath);
-    url.setQuery(QStringLiteral("lecture=%1").arg(++plays));
-    return url;
-}
+// Long enough for a server that answers to let the tune go, short enough for a game that
+// is closing not to seem stuck.
+constexpr int shutDownWaitMs = 1500;
 
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer()
+    : m_thread(new QThread)
+    , m_loop(new SoundLoop)
+{
+    m_thread->setObjectName(QStringLiteral("son"));
+    m_loop->moveToThread(m_thread);
+    // Deferred deletes are run as the thread ends, on the thread itself.
+    connect(m_thread, &QThread::finished, m_loop, &QObject::deleteLater);
+    connect(m_loop, &SoundLoop::looping, this, &QtSoundPlayer::looping);
+    connect(m_loop, &SoundLoop::silent, this, &QtSoundPlayer::silent);
+    connect(m_loop, &SoundLoop::refused, this, &QtSoundPlayer::refused);
+    m_thread->start();
+}
 
-QtSoundPlayer::~QtSoundPlayer() = default;
+QtSoundPlayer::~QtSoundPlayer()
+{
+    QMetaObject::invokeMethod(m_loop, &SoundLoop::shutDown, Qt::QueuedConnection);
+    if (m_thread->wait(QDeadlineTimer(shutDownWaitMs))) {
+        delete m_thread;
+        return;
+    }
+    // The player goes when the game ends. With its thread stuck on the sound server, the
+    // rest of the way out would wait on or trip over it (deleting a running QThread aborts,
+    // and so does the sound library's clean-up of a mutex that thread holds): the process
+    // ends here, its windows already gone and nothing left to save.
+    qWarning("le son ne répond plus : le jeu se ferme sans l'attendre");
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+void QtSoundPlayer::prepare()
+{
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    QMetaObject::invokeMethod(m_loop, &SoundLoop::warmUp, Qt::QueuedConnection);
+}
 
 void QtSoundPlayer::playLoop(const QString &fileName)
 {
-    // Never two tunes at once: the previous effect goes before the next one starts.
-    stop();
-
+    // The name is resolved now, against the working directory of this moment.
     const QString filePath = QDir::current().absoluteFilePath(fileName);
-    if (!waveLoadsCompletely(filePath)) {
-        // Missing, unreadable or cut short: the game goes on in silence.
-        qWarning("virdo: no sound from %ls: not a complete WAV file", qUtf16Printable(filePath));
-        return;
-    }
-
-    auto effect = std::make_unique<QSoundEffect>();
-    QSoundEffect *const raw = effect.get();
-    raw->setLoopCount(QSoundEffect::Infinite);
-    // The file is decoded on Qt's loading thread, so play() comes before the sample is there;
-    // start the loop once it is, whatever play() did meanwhile. A sample format Qt cannot
-    // play ends in status Error and stays silent: no dialog, the game goes on.
-    QObject::connect(raw, &QSoundEffect::statusChanged, raw, [raw] {
-        if (raw->status() == QSoundEffect::Ready && !raw->isPlaying())
-            raw->play();
-    });
-    raw->setSource(urlForThisPlay(filePath));
-    raw->play();
-    m_effect = std::move(effect);
+    QMetaObject::invokeMethod(m_loop, [loop = m_loop, filePath] { loop->play(filePath); }, Qt::QueuedConnection);
 }
 
 void QtSoundPlayer::stop()
 {
-    m_effect.reset();
-}
-
-const QSoundEffect *QtSoundPlayer::current() const
-{
-    return m_effect.get();
+    QMetaObject::invokeMethod(m_loop, &SoundLoop::stop, Qt::QueuedConnection);
 }
 
 } // namespace virdo

@@ -136,6 +136,7 @@ private slots:
         QFETCH(int, objectif);
         QFETCH(int, cle);
         FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+        QCOMPARE(banc->son.prepared, 0);
 
         QList<std::shared_ptr<QSignalSpy>> clics;
         for (int autre = 1; autre <= 8; ++autre)
@@ -158,6 +159,9 @@ private slots:
         for (const char *nom : {"Identite", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
             QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
         QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
+        // A game has begun: the sound of its end gets ready now, silently.
+        QVERIFY(banc->son.prepared > 0);
+        QVERIFY(banc->son.calls.isEmpty());
 
         const virdo::Partie &p = banc->partie();
         QCOMPARE(int(p.nbmini), 1);

@@ -10,11 +10,13 @@
 class RecordingSoundPlayer : public virdo::SoundPlayer
 {
 public:
+    void prepare() override { ++prepared; }
     void playLoop(const QString &fileName) override;
     void stop() override;
 
     QStringList calls;
     QString playing; // empty when silent
+    int prepared = 0; // kept out of calls: getting ready is not a sound
     // Called at each request, before it is recorded: lets a test look at the windows then.
     std::function<void(const QString &call)> onCall;
 };

@@ -1,0 +1,48 @@
+#include "media/pluginsoundplayer.h"
+
+namespace virdo {
+
+PluginSoundPlayer::PluginSoundPlayer(const QString &pluginPath)
+    : m_path(pluginPath)
+    , m_loader(pluginPath)
+{
+}
+
+// The plugin stays loaded: a sound thread stuck on the server may still run its code.
+PluginSoundPlayer::~PluginSoundPlayer() = default;
+
+SoundPlayer *PluginSoundPlayer::player()
+{
+    if (m_tried)
+        return m_player.get();
+    m_tried = true;
+    auto *factory = qobject_cast<SoundPlayerFactory *>(m_loader.instance());
+    if (!factory) {
+        qWarning("module de son introuvable ou illisible : %s (le jeu continue sans son) : %s", qUtf8Printable(m_path),
+                 qUtf8Printable(m_loader.errorString()));
+        return nullptr;
+    }
+    m_player = factory->createSoundPlayer();
+    return m_player.get();
+}
+
+void PluginSoundPlayer::prepare()
+{
+    if (SoundPlayer *real = player())
+        real->prepare();
+}
+
+void PluginSoundPlayer::playLoop(const QString &fileName)
+{
+    if (SoundPlayer *real = player())
+        real->playLoop(fileName);
+}
+
+void PluginSoundPlayer::stop()
+{
+    // Before the first tune there is nothing to silence, and no reason to load anything.
+    if (m_player)
+        m_player->stop();
+}
+
+} // namespace virdo
