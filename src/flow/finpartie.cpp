@@ -25,6 +25,10 @@ void clicFin(Jeu &jeu)
 
 void clicOui(Jeu &jeu)
 {
+    // Only from the replay window on screen with no game loaded: a second click that
+    // arrives before the first has done its work would load a second main window.
+    if (jeu.principale() || !jeu.rejouerCharge() || jeu.rejouer().isHidden())
+        return;
     RejouerWindow &rejouer = jeu.rejouer();
     rejouer.nomjoueur = texte(rejouer.control("nj"));
     jeu.chargerPrincipale();
@@ -34,6 +38,8 @@ void clicOui(Jeu &jeu)
 
 void clicNon(Jeu &jeu)
 {
+    if (!jeu.rejouerCharge())
+        return; // a second click: the first one has already ended the game
     jeu.dechargerRejouer();
     jeu.dechargerEureka();
 }

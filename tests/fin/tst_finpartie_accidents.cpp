@@ -9,6 +9,7 @@
 #include "flow/jeu.h"
 #include "media/qtsoundplayer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -71,6 +72,8 @@ private slots:
     void closingTheMainWindowEndsTheProgram_data();
     void closingTheMainWindowEndsTheProgram();
     void closingEurekaOnlyHidesIt();
+    void secondClickActsOnce_data();
+    void secondClickActsOnce();
 
 private:
     // Puts the game files, as named, into the game's folder, with the given contents.
@@ -378,6 +381,61 @@ void TestFinPartieAccidents::closingEurekaOnlyHidesIt()
     QVERIFY(eureka->isVisible());
     QVERIFY(pilote::photo(*eureka) == imageSurDisque(QStringLiteral("Enfants.bmp")));
     QCOMPARE(termine.count(), 0);
+}
+
+void TestFinPartieAccidents::secondClickActsOnce_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::newRow("FIN") << QStringLiteral("FIN");
+    QTest::newRow("OUI") << QStringLiteral("OUI");
+    QTest::newRow("NON") << QStringLiteral("NON");
+}
+
+// An impatient double click: the second click reaches the button after the first one has
+// hidden it. It does nothing; above all OUI never loads a second main window, which would
+// be left behind, the program running, once the game ends.
+void TestFinPartieAccidents::secondClickActsOnce()
+{
+    QFETCH(QString, bouton);
+    QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+    const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {
+        auto *b = fenetre.control<QAbstractButton>(nom.toLatin1().constData());
+        b->click();
+        b->click();
+    };
+
+    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Lina"), false));
+    if (bouton == QLatin1String("FIN")) {
+        doubleClic(*jeu.principale(), bouton);
+        QCOMPARE(jeu.principale(), nullptr);
+        QVERIFY(jeu.rejouer().isVisible());
+        QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
+        return;
+    }
+    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    doubleClic(jeu.rejouer(), bouton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (bouton == QLatin1String("NON")) {
+        QCOMPARE(termine.count(), 1);
+        return;
+    }
+
+    int principales = 0;
+    for (QWidget *fenetre : QApplication::topLevelWidgets())
+        principales += fenetre->objectName() == QLatin1String("VIRDO");
+    QCOMPARE(principales, 1);
+    QCOMPARE(virdo::texte(jeu.principale()->control("ndj")), QStringLiteral("Lina"));
+    // The game goes on and ends as usual, with nothing left behind.
+    PILOTE(pilote::jouerPartie(jeu, std::nullopt, false));
+    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    PILOTE(pilote::cliquer(jeu.rejouer(), "NON"));
+    QCOMPARE(termine.count(), 1);
 }
 
 QTEST_MAIN(TestFinPartieAccidents)
