@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
     displayGuard.done();
     QApplication::setApplicationName(QStringLiteral("VIRDO"));
     QApplication::setApplicationVersion(QStringLiteral(VIRDO_VERSION));
-    // The menu entry's name: Wayland's app id; on X11 the entry's StartupWMClass names the
-    // window class, which is the application name.
+    // Ties the windows to the menu entry: the desktop file name is Wayland's app id; on X11
+    // the entry's StartupWMClass is the window class, which Qt takes from the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VIRDO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/virdo.ico")));
     // The game ends when it has unloaded its last window, not when the last one is hidden.
