@@ -29,9 +29,15 @@ QList<QCommandLineOption> qtOptions()
     return options;
 }
 
-QString dashed(const QString &name)
+// The option as it was typed (-x, --x, -xyz), from the parser's name for it.
+QString asTyped(const QString &name, const QStringList &arguments)
 {
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    for (const QString &argument : arguments) {
+        const QString bare = argument.section(u'=', 0, 0);
+        if (bare == u'-' + name || bare == QStringLiteral("--") + name)
+            return bare;
+    }
+    return QStringLiteral("--") + name;
 }
 
 } // namespace
@@ -56,7 +62,7 @@ CommandLine readCommandLine(const QStringList &arguments)
         line.action = CommandLine::Action::Error;
         line.text = unknown.isEmpty()
                         ? QStringLiteral("virdo : une option attend une valeur") + hint
-                        : QStringLiteral("virdo : option inconnue « %1 »").arg(dashed(unknown.first())) + hint;
+                        : QStringLiteral("virdo : option inconnue « %1 »").arg(asTyped(unknown.first(), arguments)) + hint;
         return line;
     }
     if (!parser.positionalArguments().isEmpty()) {

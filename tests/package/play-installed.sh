@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The installed game, started the way its menu entry starts it, plays a whole game and shows
-# the victory picture from the installed game files.
+# the victory picture from the installed game files; its window class is the one the menu
+# entry names. Before the X server starts, the game on the dead display exits 1.
 #
 # The package is unpacked into a scratch root; Exec= and Path= are read from the installed
 # desktop entry and pointed into that root; the game runs on a private X server (:54).
@@ -8,7 +9,7 @@
 # computer wins, and its victory window must show the installed chiffres.bmp.
 #   play-installed.sh DEB_DIR SOURCE_DIR LOG_DIR
 source "$(dirname "$0")/common.sh"
-need Xvfb xdotool xdpyinfo import compare identify
+need Xvfb xdotool xdpyinfo xprop import compare identify
 deb=$(deb_in "$1")
 src=$2
 logs=$3
@@ -56,6 +57,16 @@ else
 fi
 [ -d "$workdir" ] || fail "Path=$path_key is not installed"
 
+# ---- The display this test owns, before its server runs: nothing answers there -------
+n=${XGAME_DISPLAY#:}
+[ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || {
+    status=0
+    out=$(cd "$workdir" && DISPLAY=$XGAME_DISPLAY QT_QPA_PLATFORM=xcb timeout 20 "${argv[@]}" 2>&1) || status=$?
+    [ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q "affichage graphique" <<<"$out" \
+        || fail "on a dead display the game gives status $status and '$out', not 1 and one French line"
+    echo "dead display: $out"
+}
+
 xgame_start_x
 
 (
@@ -79,8 +90,14 @@ main=$(xgame_main_window "$game") || die "the main window does not open"
 exe=$(readlink -f "/proc/$game/exe")
 [[ "$exe" == "$root/"* ]] || die "the running program is $exe, not one from the package"
 cwd=$(readlink -f "/proc/$game/cwd")
-[ "$cwd" = "$(readlink -f "$root/usr/share/virdo")" ] || die "the game runs in $cwd, not in the installed /usr/share/virdo"
+[ "$cwd" = "$(readlink -f "$root/$VIRDO_DATA_DIR")" ] || die "the game runs in $cwd, not in the installed /$VIRDO_DATA_DIR"
 echo "running $exe in $cwd"
+
+# Docks tie the window to the menu entry by the class part of WM_CLASS.
+wm_class=$(xprop -id "$main" WM_CLASS | sed -nE 's/^WM_CLASS\(STRING\) = "[^"]*", "([^"]*)"$/\1/p')
+startup=$(desktop_key "$desktop" StartupWMClass)
+[ -n "$wm_class" ] && [ "$wm_class" = "$startup" ] || die "window class '$wm_class', StartupWMClass '$startup'"
+echo "window class $wm_class = StartupWMClass"
 
 # ---- One game: program 1, the computer starts, the player answers 1 each time ----------
 sleep 0.5
@@ -110,8 +127,8 @@ echo "victory window after $turn turns of the computer"
 sleep 1
 read -r ex ey ew eh < <(xgame_geometry "$eureka")
 import -silent -window root -crop "${ew}x${eh}+${ex}+${ey}" +repage "png:$logs/eureka.png"
-picture="$root/usr/share/virdo/chiffres.bmp"
-other="$root/usr/share/virdo/Enfants.bmp"
+picture="$root/$VIRDO_DATA_DIR/chiffres.bmp"
+other="$root/$VIRDO_DATA_DIR/Enfants.bmp"
 [ -f "$picture" ] && [ -f "$other" ] || die "the package lacks chiffres.bmp or Enfants.bmp"
 read -r pw ph < <(identify -format '%w %h\n' "$picture")
 # A block from the middle of the picture, looked for at the few places the picture box's
