@@ -16,6 +16,8 @@ VIRDO_TEST_PACKAGES=(
     pulseaudio sox
     strace
     dpkg-dev file desktop-file-utils appstream
+    # What a distribution checks: the package's policy, the licences, the manual pages.
+    lintian reuse man-db
     # The fuzz targets (clang's libFuzzer with its sanitizers) and the benchmark's driver.
     clang libclang-rt-14-dev python3
 )

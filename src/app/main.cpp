@@ -1,3 +1,5 @@
+#include "app/commandline.h"
+#include "app/displayguard.h"
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -6,12 +8,36 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const virdo::CommandLine line = virdo::readCommandLine(arguments);
+    switch (line.action) {
+    case virdo::CommandLine::Action::Play:
+        break;
+    case virdo::CommandLine::Action::Help:
+    case virdo::CommandLine::Action::Version:
+        std::fputs(qPrintable(line.text + u'\n'), stdout);
+        return 0;
+    case virdo::CommandLine::Action::Error:
+        std::fputs(qPrintable(line.text + u'\n'), stderr);
+        return 2;
+    }
+
+    virdo::DisplayGuard displayGuard;
     QApplication app(argc, argv);
+    displayGuard.done();
     QApplication::setApplicationName(QStringLiteral("VIRDO"));
     QApplication::setApplicationVersion(QStringLiteral(VIRDO_VERSION));
+    // Ties the windows to the menu entry: the desktop file name is Wayland's app id; on X11
+    // the entry's StartupWMClass is the window class, which Qt takes from the application name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VIRDO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/virdo.ico")));
     // The game ends when it has unloaded its last window, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# What the package installs: the launcher and the game, the four game files exactly as in
-# the sources, the menu entry, the icons at every size, the software-centre description.
+# What the package installs: the launcher in /usr/games and the game in its private folder,
+# the four game files exactly as in the sources, the menu entry, the icons at every size, the
+# software-centre description, the copyright and changelog, the manual pages, which render.
 #   check-contents.sh DEB_DIR SOURCE_DIR
 source "$(dirname "$0")/common.sh"
-need file identify cmp
+need file identify cmp man readelf
 deb=$(deb_in "$1")
 src=$2
 
@@ -18,14 +19,17 @@ expect() {
     [ "$got" = "$mode root/root" ] || fail "/$path is '$got', expected '$mode root/root'"
 }
 
-expect usr/bin/virdo -rwxr-xr-x
-expect usr/lib/virdo/virdo -rwxr-xr-x
-for f in "${VIRDO_GAME_FILES[@]}"; do expect "usr/share/virdo/$f" -rw-r--r--; done
+expect "$VIRDO_COMMAND" -rwxr-xr-x
+expect "$VIRDO_PROGRAM" -rwxr-xr-x
+expect "$VIRDO_SOUND_PLUGIN" -rw-r--r--
+for f in "${VIRDO_GAME_FILES[@]}"; do expect "$VIRDO_DATA_DIR/$f" -rw-r--r--; done
 expect "usr/share/applications/$VIRDO_APP_ID.desktop" -rw-r--r--
 expect "usr/share/metainfo/$VIRDO_APP_ID.metainfo.xml" -rw-r--r--
 for n in "${VIRDO_ICON_SIZES[@]}"; do
     expect "usr/share/icons/hicolor/${n}x${n}/apps/$VIRDO_APP_ID.png" -rw-r--r--
 done
+for f in copyright changelog.gz; do expect "usr/share/doc/virdo/$f" -rw-r--r--; done
+for m in man6 fr/man6; do expect "usr/share/man/$m/virdo.6.gz" -rw-r--r--; done
 # Nothing outside /usr, nothing from the build machine's tree.
 awk '{ print $6 }' <<<"$listing" | grep -Ev '^\./(usr/.*)?$' && fail "files outside /usr"
 grep -Eq '/(build|work|tmp)/' <<<"$listing" && fail "build-tree paths in the package"
@@ -34,14 +38,34 @@ trap scratch_cleanup EXIT
 extract_deb "$deb"
 root=$ROOT
 
-file -b "$root/usr/lib/virdo/virdo" | grep -q '^ELF .* executable' || fail "/usr/lib/virdo/virdo is no executable: $(file -b "$root/usr/lib/virdo/virdo")"
-head -n1 "$root/usr/bin/virdo" | grep -q '^#!' || file -b "$root/usr/bin/virdo" | grep -q '^ELF' || fail "/usr/bin/virdo is neither a script nor a program"
+file -b "$root/$VIRDO_PROGRAM" | grep -q '^ELF .* executable' || fail "/$VIRDO_PROGRAM is no executable: $(file -b "$root/$VIRDO_PROGRAM")"
+file -b "$root/$VIRDO_SOUND_PLUGIN" | grep -q '^ELF .* shared object' || fail "/$VIRDO_SOUND_PLUGIN is no shared object"
+# Starting the game must not pay for Qt Multimedia: only the plugin links it.
+readelf -d "$root/$VIRDO_PROGRAM" | grep -q 'libQt6Multimedia' && fail "/$VIRDO_PROGRAM links Qt Multimedia"
+readelf -d "$root/$VIRDO_SOUND_PLUGIN" | grep -q 'libQt6Multimedia' || fail "/$VIRDO_SOUND_PLUGIN does not link Qt Multimedia"
+head -n1 "$root/$VIRDO_COMMAND" | grep -q '^#!' || file -b "$root/$VIRDO_COMMAND" | grep -q '^ELF' || fail "/$VIRDO_COMMAND is neither a script nor a program"
 for f in "${VIRDO_GAME_FILES[@]}"; do
-    cmp "$src/assets/$f" "$root/usr/share/virdo/$f" || fail "/usr/share/virdo/$f differs from assets/$f"
+    cmp "$src/assets/$f" "$root/$VIRDO_DATA_DIR/$f" || fail "/$VIRDO_DATA_DIR/$f differs from assets/$f"
 done
 for n in "${VIRDO_ICON_SIZES[@]}"; do
     icon="$root/usr/share/icons/hicolor/${n}x${n}/apps/$VIRDO_APP_ID.png"
     got=$(identify -format '%m %wx%h' "$icon")
     [ "$got" = "PNG ${n}x${n}" ] || fail "icon ${n}x${n} is '$got'"
+done
+
+# The copyright in Debian's machine-readable format, the GPL of the sources' COPYING.
+copyright="$root/usr/share/doc/virdo/copyright"
+head -n1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' || fail "the copyright is not machine-readable"
+grep -q '^Copyright: .*Équipe VIRDO' "$copyright" || fail "the copyright does not name Équipe VIRDO"
+grep -Eq '^License: GPL-3\+$' "$copyright" && grep -q 'version 3 of the License' "$src/COPYING" || fail "the copyright and COPYING disagree on GPL-3+"
+gzip -dc "$root/usr/share/doc/virdo/changelog.gz" | head -n1 | grep -q '^virdo (1\.00) ' || fail "changelog.gz does not start with version 1.00"
+
+# The manual pages render without groff warnings, each in its language.
+for page in "man6/virdo.6.gz NAME logic" "fr/man6/virdo.6.gz NOM jeu"; do
+    read -r path heading word <<<"$page"
+    out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/$path" 2>&1) || fail "man -l $path: $out"
+    grep -Eq '^(troff|man|mandoc|<standard input>):' <<<"$out" && fail "man -l $path warns: $out"
+    grep -q "^$heading\$" <<<"$out" || fail "$path has no $heading section"
+    grep -Eq "^ +virdo +- +$word " <<<"$out" || fail "$path does not render its whatis line"
 done
 echo "contents OK"

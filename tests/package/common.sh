@@ -19,6 +19,11 @@ VIRDO_DEB_NAME="virdo_1.00_${VIRDO_ARCH}.deb"
 VIRDO_APP_ID="fr.virdo.virdo"
 VIRDO_GAME_FILES=(Enfants.bmp chiffres.bmp victoire.wav Son2.wav)
 VIRDO_ICON_SIZES=(16 32 48 64 128 256)
+# Where the package puts the command, the program and the game files (packaging/layout.cmake).
+VIRDO_COMMAND=usr/games/virdo
+VIRDO_PROGRAM=usr/lib/games/virdo/virdo
+VIRDO_SOUND_PLUGIN=usr/lib/games/virdo/libvirdosound.so
+VIRDO_DATA_DIR=usr/share/games/virdo
 
 # deb_in DIR: the package the fixture built into DIR.
 deb_in() {

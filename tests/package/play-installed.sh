@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The installed game, started the way its menu entry starts it, plays a whole game and shows
-# the victory picture from the installed game files.
+# the victory picture from the installed game files and plays the victory tune through the
+# installed sound plugin; its window class is the one the menu entry names. Before the X
+# server starts, the game on the dead display exits 1.
 #
 # The package is unpacked into a scratch root; Exec= and Path= are read from the installed
 # desktop entry and pointed into that root; the game runs on a private X server (:54).
@@ -8,7 +10,10 @@
 # computer wins, and its victory window must show the installed chiffres.bmp.
 #   play-installed.sh DEB_DIR SOURCE_DIR LOG_DIR
 source "$(dirname "$0")/common.sh"
-need Xvfb xdotool xdpyinfo import compare identify
+need Xvfb xdotool xdpyinfo xprop import compare identify
+# shellcheck source=../e2e/pulse-env
+source "$(dirname "$0")/../e2e/pulse-env"
+pulse_env_tools_present || skip "missing PulseAudio tools"
 deb=$(deb_in "$1")
 src=$2
 logs=$3
@@ -17,7 +22,9 @@ rm -f "$logs"/*.png "$logs"/*.log
 
 XGAME_LOG="$logs/xvfb.log"
 source "$src/packaging/xgame.sh"
-cleanup() { xgame_cleanup; scratch_cleanup; }
+cleanup() { xgame_cleanup; scratch_cleanup; pulse_env_stop; }
+# A private sound server whose output is recorded; it sets its own traps, so ours come after.
+pulse_env_start || fail "no private PulseAudio"
 trap cleanup EXIT
 
 extract_deb "$deb"
@@ -56,6 +63,16 @@ else
 fi
 [ -d "$workdir" ] || fail "Path=$path_key is not installed"
 
+# ---- The display this test owns, before its server runs: nothing answers there -------
+n=${XGAME_DISPLAY#:}
+[ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || {
+    status=0
+    out=$(cd "$workdir" && DISPLAY=$XGAME_DISPLAY QT_QPA_PLATFORM=xcb timeout 20 "${argv[@]}" 2>&1) || status=$?
+    [ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q "affichage graphique" <<<"$out" \
+        || fail "on a dead display the game gives status $status and '$out', not 1 and one French line"
+    echo "dead display: $out"
+}
+
 xgame_start_x
 
 (
@@ -79,8 +96,14 @@ main=$(xgame_main_window "$game") || die "the main window does not open"
 exe=$(readlink -f "/proc/$game/exe")
 [[ "$exe" == "$root/"* ]] || die "the running program is $exe, not one from the package"
 cwd=$(readlink -f "/proc/$game/cwd")
-[ "$cwd" = "$(readlink -f "$root/usr/share/virdo")" ] || die "the game runs in $cwd, not in the installed /usr/share/virdo"
+[ "$cwd" = "$(readlink -f "$root/$VIRDO_DATA_DIR")" ] || die "the game runs in $cwd, not in the installed /$VIRDO_DATA_DIR"
 echo "running $exe in $cwd"
+
+# Docks tie the window to the menu entry by the class part of WM_CLASS.
+wm_class=$(xprop -id "$main" WM_CLASS | sed -nE 's/^WM_CLASS\(STRING\) = "[^"]*", "([^"]*)"$/\1/p')
+startup=$(desktop_key "$desktop" StartupWMClass)
+[ -n "$wm_class" ] && [ "$wm_class" = "$startup" ] || die "window class '$wm_class', StartupWMClass '$startup'"
+echo "window class $wm_class = StartupWMClass"
 
 # ---- One game: program 1, the computer starts, the player answers 1 each time ----------
 sleep 0.5
@@ -110,8 +133,8 @@ echo "victory window after $turn turns of the computer"
 sleep 1
 read -r ex ey ew eh < <(xgame_geometry "$eureka")
 import -silent -window root -crop "${ew}x${eh}+${ex}+${ey}" +repage "png:$logs/eureka.png"
-picture="$root/usr/share/virdo/chiffres.bmp"
-other="$root/usr/share/virdo/Enfants.bmp"
+picture="$root/$VIRDO_DATA_DIR/chiffres.bmp"
+other="$root/$VIRDO_DATA_DIR/Enfants.bmp"
 [ -f "$picture" ] && [ -f "$other" ] || die "the package lacks chiffres.bmp or Enfants.bmp"
 read -r pw ph < <(identify -format '%w %h\n' "$picture")
 # A block from the middle of the picture, looked for at the few places the picture box's
@@ -134,6 +157,15 @@ echo "chiffres.bmp shown at +$dx+$dy in the victory window"
 # The check can tell the two pictures apart.
 diff=$(compare_block "$other" "$dx" "$dy")
 [ "$diff" != 0 ] || die "the window matches Enfants.bmp as well: the check proves nothing"
+
+# ---- The victory tune is heard, played by the installed plugin ---------------------------
+pulse_env_record "$PULSE_ENV_DIR/capture.wav" || die "the sound cannot be recorded"
+sleep 2
+pulse_env_stop_recording
+rms=$(pulse_env_rms "$PULSE_ENV_DIR/capture.wav" 0.3 1.2)
+awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.05) }' || die "no victory tune heard (RMS ${rms:-none})"
+grep -q 'module de son' "$logs/game.log" && die "the installed game did not load its sound plugin"
+echo "victory tune heard (RMS $rms)"
 
 # ---- FIN, then NON: the game ends by itself ------------------------------------------
 xgame_click "$main" FIN

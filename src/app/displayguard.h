@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace virdo {
+
+// Held while the QApplication is built. When Qt can open no display (no DISPLAY, a server
+// that does not answer, no usable platform plugin), Qt would print its own English lines
+// and abort; instead the game prints one French line and exits with status 1. Qt's
+// messages from a start that succeeds are passed on unchanged once the guard is done.
+class DisplayGuard
+{
+public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard &) = delete;
+    DisplayGuard &operator=(const DisplayGuard &) = delete;
+
+    // The application is built: hand Qt's messages back to the previous handler.
+    void done();
+
+private:
+    QtMessageHandler m_previous;
+    bool m_done = false;
+};
+
+} // namespace virdo
