@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -137,8 +138,8 @@ private slots:
     void multiLineBoxBreaksAtCrLf();
     void buttonCaptionWraps_data();
     void buttonCaptionWraps();
-    void textBoxHasNoLengthLimit_data();
-    void textBoxHasNoLengthLimit();
+    void textBoxLengthLimit_data();
+    void textBoxLengthLimit();
     void setTexteShowsExactly_data();
     void setTexteShowsExactly();
     void widthAndLeftInTwips_data();
@@ -457,31 +458,49 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QVERIFY2(ink.top() >= 2 && ink.bottom() <= shot.height() - 3, qPrintable(where));
 }
 
-// Text boxes take and give back a text of any length.
-void TestWindowBehaviour::textBoxHasNoLengthLimit_data()
+// A one-line box holds at most 32,767 characters, Qt's default: a longer text, set by the
+// game or pasted by the player, is cut there. The multi-line boxes keep a text of any length.
+void TestWindowBehaviour::textBoxLengthLimit_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
-    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj", "ndj", "Accueil", "Tirage"})
-        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name);
-    QTest::newRow("Rejouer nj") << "Rejouer" << "nj";
-    QTest::newRow("Eureka CRI") << "Eureka" << "CRI";
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("kept");
+    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj", "ndj"})
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 32767;
+    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << false << 100000 << 32767;
+    QTest::newRow("VIRDO ndj, exactly the limit") << "VIRDO" << "ndj" << false << 32767 << 32767;
+    QTest::newRow("VIRDO ndj, pasted") << "VIRDO" << "ndj" << true << 1000000 << 32767;
+    for (const char *name : {"Accueil", "Tirage"})
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 100000;
+    QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << false << 100000 << 100000;
 }
 
-void TestWindowBehaviour::textBoxHasNoLengthLimit()
+void TestWindowBehaviour::textBoxLengthLimit()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
+    QFETCH(bool, pasted);
+    QFETCH(int, length);
+    QFETCH(int, kept);
     const auto w = makeWindow(window);
     QWidget *box = child(*w, name);
     QVERIFY(box);
     QString text;
-    text.reserve(100000);
-    for (int i = 0; text.size() < 100000; ++i)
+    text.reserve(length);
+    for (int i = 0; text.size() < length; ++i)
         text += QString::number(i % 10);
-    virdo::setTexte(box, text);
-    QCOMPARE(virdo::texte(box).size(), text.size());
-    QCOMPARE(virdo::texte(box), text);
+    if (pasted) {
+        QVERIFY(showAndActivate(w.get()));
+        QApplication::clipboard()->setText(text);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        virdo::setTexte(box, text);
+    }
+    QCOMPARE(virdo::texte(box).size(), kept);
+    QCOMPARE(virdo::texte(box), text.left(kept));
 }
 
 // Setting a text or caption shows exactly that string, blanks and accents included.
