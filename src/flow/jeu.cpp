@@ -79,8 +79,11 @@ GameWindow &Jeu::eureka()
 {
     if (!m_eureka) {
         m_eureka = new GameWindow(eurekaWindowSpec());
-        // Closing it before FIN only hides it; FIN still ends the game.
-        connect(m_eureka, &GameWindow::closeRequested, m_eureka, &QWidget::hide);
+        // Closing it before FIN hides it and silences its tune; FIN still ends the game.
+        connect(m_eureka, &GameWindow::closeRequested, this, [this] {
+            m_eureka->hide();
+            m_son.stop();
+        });
     }
     return *m_eureka;
 }
