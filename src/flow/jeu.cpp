@@ -5,8 +5,8 @@
 #include "flow/finpartie.h"
 #include "flow/premierjoueur.h"
 #include "media/soundplayer.h"
+#include "windows/centring.h"
 #include "windows/rejouerwindow.h"
-#include "windows/toolkit.h"
 #include "windows/virdowindow.h"
 #include "windows/windowtables.h"
 
@@ -39,8 +39,9 @@ void Jeu::chargerPrincipale()
     auto *fenetre = new VirdoWindow;
     m_principale = fenetre;
     connecterPrincipale(fenetre);
-    fenetre->show();
+    // Placed before it shows, so that it does not jump.
     centrerSurEcran(fenetre);
+    fenetre->show();
 }
 
 void Jeu::connecterPrincipale(VirdoWindow *fenetre)
