@@ -9,10 +9,10 @@ VIRDO_RUN_PACKAGES=(
     pulseaudio-utils
 )
 
-# Tests: a real display and sound server for the end-to-end checks, and the tools
-# that drive and measure them.
+# Tests: a real display, window manager and sound server for the end-to-end checks,
+# and the tools that drive and measure them.
 VIRDO_TEST_PACKAGES=(
-    xvfb xdotool x11-utils imagemagick
+    xvfb openbox xdotool x11-utils imagemagick
     pulseaudio sox
     strace
     dpkg-dev file desktop-file-utils appstream

@@ -6,8 +6,8 @@
 #include "flow/premierjoueur.h"
 #include "media/picture.h"
 #include "media/soundplayer.h"
+#include "windows/centring.h"
 #include "windows/rejouerwindow.h"
-#include "windows/toolkit.h"
 #include "windows/virdowindow.h"
 #include "windows/windowtables.h"
 
@@ -40,8 +40,9 @@ void Jeu::chargerPrincipale()
     auto *fenetre = new VirdoWindow;
     m_principale = fenetre;
     connecterPrincipale(fenetre);
-    fenetre->show();
+    // Placed before it shows, so that it does not jump.
     centrerSurEcran(fenetre);
+    fenetre->show();
 }
 
 void Jeu::connecterPrincipale(VirdoWindow *fenetre)
@@ -84,8 +85,11 @@ GameWindow &Jeu::eureka()
 {
     if (!m_eureka) {
         m_eureka = new GameWindow(eurekaWindowSpec());
-        // Closing it before FIN only hides it; FIN still ends the game.
-        connect(m_eureka, &GameWindow::closeRequested, m_eureka, &QWidget::hide);
+        // Closing it before FIN hides it and silences its tune; FIN still ends the game.
+        connect(m_eureka, &GameWindow::closeRequested, this, [this] {
+            m_eureka->hide();
+            m_son.stop();
+        });
     }
     return *m_eureka;
 }

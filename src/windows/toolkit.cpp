@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSignalBlocker>
 
 namespace virdo {
@@ -71,16 +70,6 @@ void setImage(QWidget *pictureBox, const QPixmap &image)
     auto *box = qobject_cast<PictureBox *>(pictureBox);
     Q_ASSERT(box);
     box->setPicture(image);
-}
-
-void centrerSurEcran(QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 } // namespace virdo

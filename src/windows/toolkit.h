@@ -24,7 +24,4 @@ void donnerFocus(QWidget *control);
 
 void setImage(QWidget *pictureBox, const QPixmap &image);
 
-// Centres a top-level window on its screen.
-void centrerSurEcran(QWidget *window);
-
 } // namespace virdo

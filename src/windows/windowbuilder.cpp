@@ -13,7 +13,6 @@
 #include <QLineEdit>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace virdo {
@@ -49,7 +48,6 @@ QWidget *createControl(const ControlSpec &spec, QWidget *window)
     }
     case Kind::TextBox: {
         auto *box = new QLineEdit(text, window);
-        box->setMaxLength(std::numeric_limits<int>::max());
         box->setAlignment(spec.alignment | Qt::AlignVCenter);
         setColour(box, QPalette::Text, spec.textColour);
         setColour(box, QPalette::Base, spec.background);

@@ -1,5 +1,6 @@
 #include "windows/wrapbutton.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -24,6 +25,21 @@ void WrapButton::paintEvent(QPaintEvent *)
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
                          QPalette::ButtonText);
+}
+
+void WrapButton::keyPressEvent(QKeyEvent *event)
+{
+    // Qt lets Return press only a dialog's default button; on the children's desktops it
+    // presses the focused button. autoDefault would give that too, but draws the focused
+    // button as the default one in some styles.
+    const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!entree || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // Held down, the key presses once, as Space does.
+    if (!event->isAutoRepeat())
+        click();
 }
 
 } // namespace virdo

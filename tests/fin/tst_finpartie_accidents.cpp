@@ -71,7 +71,7 @@ private slots:
     void closingRejouerIsLikeNon();
     void closingTheMainWindowEndsTheProgram_data();
     void closingTheMainWindowEndsTheProgram();
-    void closingEurekaOnlyHidesIt();
+    void closingEurekaHidesAndSilencesIt();
     void secondClickActsOnce_data();
     void secondClickActsOnce();
 
@@ -343,9 +343,9 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
     QVERIFY(messages.shown.isEmpty());
 }
 
-// Closing Eureka through its frame before FIN only hides it: the tune plays on, the game
-// is still over, FIN leaves it as usual, and the next victory shows Eureka again.
-void TestFinPartieAccidents::closingEurekaOnlyHidesIt()
+// Closing Eureka through its frame before FIN hides it and silences the tune: the game is
+// still over, FIN leaves it as usual, and the next victory shows Eureka again.
+void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     RecordingSoundPlayer son;
@@ -362,7 +362,8 @@ void TestFinPartieAccidents::closingEurekaOnlyHidesIt()
 
     QVERIFY(eureka);
     QVERIFY(!eureka->isVisible());
-    QCOMPARE(son.calls, QStringList{"play:Son2.wav"});
+    QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
+    QVERIFY(son.playing.isEmpty());
     QCOMPARE(termine.count(), 0);
     virdo::VirdoWindow &principale = *jeu.principale();
     QVERIFY(principale.isVisible());
@@ -371,7 +372,7 @@ void TestFinPartieAccidents::closingEurekaOnlyHidesIt()
     PILOTE(pilote::cliquer(principale, "FIN"));
     QVERIFY(jeu.rejouer().isVisible());
     QCOMPARE(virdo::texte(jeu.rejouer().control("nj")), QStringLiteral("Jade"));
-    QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
+    QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop", "stop"}));
     QCOMPARE(&jeu.eureka(), eureka.data());
     QVERIFY(!eureka->isVisible());
 

@@ -406,7 +406,10 @@ void Jeu::fermerRejouer()
 
 void Jeu::fermerEureka()
 {
+    // Hidden and silent; FIN still ends the game.
     eurekaMontre = false;
+    son.clear();
+    appelsSon << QStringLiteral("stop");
 }
 
 void Jeu::verifierFin()

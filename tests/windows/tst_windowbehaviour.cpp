@@ -14,8 +14,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +31,7 @@
 #include <QTextLayout>
 
 #include <memory>
+#include <vector>
 
 using virdo::GameWindow;
 
@@ -137,8 +140,10 @@ private slots:
     void multiLineBoxBreaksAtCrLf();
     void buttonCaptionWraps_data();
     void buttonCaptionWraps();
-    void textBoxHasNoLengthLimit_data();
-    void textBoxHasNoLengthLimit();
+    void textBoxLengthLimit_data();
+    void textBoxLengthLimit();
+    void returnPressesFocusedButton_data();
+    void returnPressesFocusedButton();
     void setTexteShowsExactly_data();
     void setTexteShowsExactly();
     void widthAndLeftInTwips_data();
@@ -457,31 +462,123 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QVERIFY2(ink.top() >= 2 && ink.bottom() <= shot.height() - 3, qPrintable(where));
 }
 
-// Text boxes take and give back a text of any length.
-void TestWindowBehaviour::textBoxHasNoLengthLimit_data()
+// A one-line box holds at most 32,767 characters, Qt's default: a longer text, set by the
+// game or pasted by the player, is cut there. The multi-line boxes keep a text of any length.
+void TestWindowBehaviour::textBoxLengthLimit_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
-    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj", "ndj", "Accueil", "Tirage"})
-        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name);
-    QTest::newRow("Rejouer nj") << "Rejouer" << "nj";
-    QTest::newRow("Eureka CRI") << "Eureka" << "CRI";
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("kept");
+    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj", "ndj"})
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 32767;
+    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << false << 100000 << 32767;
+    QTest::newRow("VIRDO ndj, exactly the limit") << "VIRDO" << "ndj" << false << 32767 << 32767;
+    QTest::newRow("VIRDO ndj, pasted") << "VIRDO" << "ndj" << true << 1000000 << 32767;
+    for (const char *name : {"Accueil", "Tirage"})
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 100000;
+    QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << false << 100000 << 100000;
 }
 
-void TestWindowBehaviour::textBoxHasNoLengthLimit()
+void TestWindowBehaviour::textBoxLengthLimit()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
+    QFETCH(bool, pasted);
+    QFETCH(int, length);
+    QFETCH(int, kept);
     const auto w = makeWindow(window);
     QWidget *box = child(*w, name);
     QVERIFY(box);
     QString text;
-    text.reserve(100000);
-    for (int i = 0; text.size() < 100000; ++i)
+    text.reserve(length);
+    for (int i = 0; text.size() < length; ++i)
         text += QString::number(i % 10);
-    virdo::setTexte(box, text);
-    QCOMPARE(virdo::texte(box).size(), text.size());
-    QCOMPARE(virdo::texte(box), text);
+    if (pasted) {
+        QVERIFY(showAndActivate(w.get()));
+        QApplication::clipboard()->setText(text);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        virdo::setTexte(box, text);
+    }
+    QCOMPARE(virdo::texte(box).size(), kept);
+    QCOMPARE(virdo::texte(box), text.left(kept));
+}
+
+// Return and keypad Enter press the focused button, as Space does, and once however long
+// the key is held. Nothing else gets a meaning: Return with a modifier, Escape, or Return
+// in a text box press nothing, for the windows have no default button.
+void TestWindowBehaviour::returnPressesFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("clicks"); // of the focused control; no other control is clicked
+    const int none = Qt::NoModifier;
+    for (const char *name : {"Identite", "Joueur", "Ordinateur", "Envoi", "FIN"})
+        QTest::addRow("VIRDO %s, Return", name) << "VIRDO" << name << int(Qt::Key_Return) << none << false << 1;
+    for (const char *name : {"OUI", "NON"})
+        QTest::addRow("Rejouer %s, Return", name) << "Rejouer" << name << int(Qt::Key_Return) << none << false << 1;
+    QTest::newRow("Envoi, keypad Enter") << "VIRDO" << "Envoi" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("OUI, keypad Enter") << "Rejouer" << "OUI" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Envoi, Space") << "VIRDO" << "Envoi" << int(Qt::Key_Space) << none << false << 1;
+    QTest::newRow("Envoi, Return held") << "VIRDO" << "Envoi" << int(Qt::Key_Return) << none << true << 1;
+    QTest::newRow("Envoi, Ctrl+Return") << "VIRDO" << "Envoi" << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+    QTest::newRow("FIN, Escape") << "VIRDO" << "FIN" << int(Qt::Key_Escape) << none << false << 0;
+    QTest::newRow("Check1, Return") << "VIRDO" << "Check1" << int(Qt::Key_Return) << none << false << 0;
+    for (const char *name : {"ndj", "nbj"})
+        QTest::addRow("VIRDO %s, Return", name) << "VIRDO" << name << int(Qt::Key_Return) << none << false << 0;
+    QTest::newRow("Rejouer nj, Return") << "Rejouer" << "nj" << int(Qt::Key_Return) << none << false << 0;
+}
+
+void TestWindowBehaviour::returnPressesFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, held);
+    QFETCH(int, clicks);
+    const auto w = makeWindow(window);
+    QWidget *focused = child(*w, focus);
+    QVERIFY(focused);
+    // Every button and box shown, as each is at some moment of a game.
+    std::vector<std::unique_ptr<QSignalSpy>> others;
+    std::unique_ptr<QSignalSpy> own;
+    for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        c->show();
+        auto *button = qobject_cast<QAbstractButton *>(c);
+        if (!button)
+            continue;
+        auto spy = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+        if (c == focused)
+            own = std::move(spy);
+        else
+            others.push_back(std::move(spy));
+    }
+    QVERIFY(showAndActivate(w.get()));
+    focused->setFocus();
+    QCOMPARE(QApplication::focusWidget(), focused);
+
+    const auto k = Qt::Key(key);
+    const auto m = Qt::KeyboardModifiers(modifiers);
+    if (held) {
+        for (bool repeat : {false, true, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, k, m, QStringLiteral("\r"), repeat);
+            QApplication::sendEvent(focused, &press);
+        }
+        QKeyEvent release(QEvent::KeyRelease, k, m, QStringLiteral("\r"));
+        QApplication::sendEvent(focused, &release);
+    } else {
+        QTest::keyClick(focused, k, m);
+    }
+    QCOMPARE(own ? own->count() : 0, clicks);
+    for (const auto &spy : others)
+        QCOMPARE(spy->count(), 0);
 }
 
 // Setting a text or caption shows exactly that string, blanks and accents included.
