@@ -7,6 +7,7 @@
 #include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
+#include "media/pluginsoundplayer.h"
 #include "media/qtsoundplayer.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,8 @@ private slots:
     void pictureReplacedOnDiskIsReadAgain();
     void missingSoundLetsTheGameGoOn_data();
     void missingSoundLetsTheGameGoOn();
+    void missingSoundPluginLetsTheGameGoOn_data();
+    void missingSoundPluginLetsTheGameGoOn();
     void closingRejouerIsLikeNon();
     void closingTheMainWindowEndsTheProgram_data();
     void closingTheMainWindowEndsTheProgram();
@@ -248,6 +252,47 @@ void TestFinPartieAccidents::missingSoundLetsTheGameGoOn()
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(termine.count(), 0);
     QVERIFY(jeu.principale() && jeu.principale()->isVisible());
+}
+
+void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn_data()
+{
+    QTest::addColumn<QString>("sousLeNom");
+    QTest::newRow("no plugin") << QStringLiteral("rien");
+    QTest::newRow("a file that is no library") << QStringLiteral("texte");
+    QTest::newRow("a folder") << QStringLiteral("dossier");
+}
+
+// Without its sound plugin the game says so once on stderr when the first game begins,
+// then plays every game in silence, through FIN and OUI, as if nothing were amiss.
+void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn()
+{
+    QFETCH(QString, sousLeNom);
+    QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]},
+                      {"Son2.wav", m_originaux["Son2.wav"]}}));
+    const QString module = m_dossier->filePath(QStringLiteral("libvirdosound.so"));
+    if (sousLeNom == QLatin1String("texte"))
+        QVERIFY(ecrire(module, "Ceci n'est pas un module."));
+    else if (sousLeNom == QLatin1String("dossier"))
+        QVERIFY(QDir(m_dossier->path()).mkdir(QStringLiteral("libvirdosound.so")));
+    virdo::PluginSoundPlayer son(module);
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    jeu.demarrer();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^module de son introuvable ou illisible : ")
+                                                          + QRegularExpression::escape(module)));
+    for (int partie = 1; partie <= 2; ++partie) {
+        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), false));
+        QVERIFY(jeu.eureka().isVisible());
+        QVERIFY(virdo::texte(jeu.eureka().control("CRI")).contains(QStringLiteral("Sacha")));
+        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        QVERIFY(jeu.rejouer().isVisible());
+        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+    }
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(termine.count(), 0);
 }
 
 // Closing Rejouer through its frame means no more games, exactly as NON: every window

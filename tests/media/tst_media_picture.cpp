@@ -12,6 +12,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using virdo::loadPicture;
 
 class TestMediaPicture : public QObject
@@ -97,12 +99,15 @@ void TestMediaPicture::resolvesTheNameWhenCalled()
 void TestMediaPicture::missingFileGivesNothing()
 {
     QVERIFY(!QFile::exists(m_dir->filePath("Enfants.bmp")));
+    // Said once on stderr, by the name the game asked for: that is what a parent looks for.
+    QTest::ignoreMessage(QtWarningMsg, "fichier introuvable : Enfants.bmp");
     QVERIFY(!loadPicture(QStringLiteral("Enfants.bmp")).has_value());
 }
 
 void TestMediaPicture::fileThatIsNotAPictureGivesNothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kind"); // what stands under the name
 
     QByteArray bmp;
     {
@@ -111,19 +116,34 @@ void TestMediaPicture::fileThatIsNotAPictureGivesNothing_data()
         QVERIFY(plain({40, 30}, Qt::green).save(&buffer, "BMP"));
     }
 
-    QTest::newRow("text") << QByteArray("Ceci n'est pas une image.\n");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("truncated bmp") << bmp.left(30);
+    const QString file = QStringLiteral("file");
+    QTest::newRow("text") << QByteArray("Ceci n'est pas une image.\n") << file;
+    QTest::newRow("empty") << QByteArray() << file;
+    QTest::newRow("truncated bmp") << bmp.left(30) << file;
     QByteArray noise(4000, '\0');
     for (qsizetype i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    QTest::newRow("noise") << noise;
+    QTest::newRow("noise") << noise << file;
+    // Opening a FIFO would wait for a writer; a device would read without end.
+    QTest::newRow("FIFO") << QByteArray() << QStringLiteral("fifo");
+    QTest::newRow("folder") << QByteArray() << QStringLiteral("folder");
+    QTest::newRow("endless device") << QByteArray() << QStringLiteral("device");
 }
 
 void TestMediaPicture::fileThatIsNotAPictureGivesNothing()
 {
     QFETCH(QByteArray, bytes);
-    QVERIFY(writeBytes(m_dir->filePath("Enfants.bmp"), bytes));
+    QFETCH(QString, kind);
+    const QString path = m_dir->filePath("Enfants.bmp");
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Enfants.bmp")));
+    else if (kind == QLatin1String("device"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else
+        QVERIFY(writeBytes(path, bytes));
+    QTest::ignoreMessage(QtWarningMsg, "fichier illisible : Enfants.bmp");
     QVERIFY(!loadPicture(QStringLiteral("Enfants.bmp")).has_value());
 }
 
