@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
         long long t1 = banc::maintenantNs();
         QCoreApplication::sendPostedEvents();
         long long t2 = banc::maintenantNs();
-        if (f.partie.tour != QLatin1String("O"))
+        if (jeu.partie().tour != virdo::Tour::Ordinateur)
             banc::echec("le tour du joueur n'est pas passé");
         if (i >= echauffement) {
             joueurClic.push_back((t1 - t0) / 1e6);
@@ -51,14 +51,14 @@ int main(int argc, char *argv[])
         }
 
         // The computer's turn, from a total of 0 so that the game never ends.
-        f.partie.total = 0;
+        jeu.partie().total = 0;
         QCoreApplication::processEvents();
         t0 = banc::maintenantNs();
         banc::cliquer(f, "Envoi");
         t1 = banc::maintenantNs();
         QCoreApplication::sendPostedEvents();
         t2 = banc::maintenantNs();
-        if (f.partie.tour != QLatin1String("J"))
+        if (jeu.partie().tour != virdo::Tour::Joueur)
             banc::echec("le tour de l'ordinateur n'est pas passé");
         if (i >= echauffement) {
             ordiClic.push_back((t1 - t0) / 1e6);

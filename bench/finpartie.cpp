@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
         banc::commencer(jeu, 1);
         virdo::VirdoWindow &f = *jeu.principale();
         // One move from the target: the player's 1 wins.
-        f.partie.total = virdo::Nombre16(f.partie.objectif - 1);
+        jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
         virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
         QCoreApplication::processEvents();
 

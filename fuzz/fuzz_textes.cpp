@@ -6,11 +6,7 @@
 #include "engine/conversions.h"
 #include "engine/generateur.h"
 #include "engine/programmes.h"
-#include "flow/accueil.h"
-#include "flow/envoi.h"
-#include "flow/finpartie.h"
 #include "flow/jeu.h"
-#include "flow/premierjoueur.h"
 #include "media/soundplayer.h"
 #include "windows/gamewindow.h"
 #include "windows/messageboxes.h"
@@ -163,7 +159,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     if (virdo::texte(f.control("ndj")) != nom)
         echec("ndj", virdo::texte(f.control("ndj")), nom);
 
-    virdo::clicIdentite(f);
+    jeu.clicIdentite();
     const QString p = nom.isEmpty() ? QStringLiteral("Joueur  Anonyme") : nom;
     verifier(f, "Accueil",
              u("Bonjour ") + p
@@ -176,7 +172,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
                    "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
                    "proposés sur la droite en cochant la case désirée ..."));
 
-    virdo::clicProgramme(f, k);
+    jeu.clicProgramme(k);
     verifier(f, "BUT", u(objectifs[k - 1]));
     verifier(f, "Accueil", u(regles[k - 1]));
     verifier(f, "Tirage",
@@ -184,31 +180,31 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
                    "choix est important !"));
 
     if (joueurCommence) {
-        virdo::clicJoueur(f);
+        jeu.clicJoueur();
         verifier(f, "nombreordinateur", u("J'attends patiemment mon tour pour jouer ..."));
         verifier(f, "nj", p + u(", propose un nombre >"));
     } else {
-        virdo::clicOrdinateur(f);
+        jeu.clicOrdinateur();
         verifier(f, "nj", p + u(", attends ton tour pour jouer ..."));
         verifier(f, "nombreordinateur", u("Clique sur le bouton de droite pour que je joue >>>"));
         verifier(f, "Envoi", u("Clique pour me faire jouer, moi, l'ordinateur"));
     }
 
-    f.partie.tour = QStringLiteral("O");
-    virdo::passerLaMain(f);
+    jeu.partie().tour = virdo::Tour::Ordinateur;
+    jeu.passerLaMain();
     verifier(f, "nj", p + u(", à toi de proposer un nombre >"));
     verifier(f, "Envoi", u("Clique pour valider ton nombre"));
-    virdo::passerLaMain(f);
+    jeu.passerLaMain();
     verifier(f, "nj", p + u(" , c'est à l'ordinateur de jouer ..."));
     verifier(f, "nombreordinateur", u("Pour que je propose un nombre, clique sur le bouton de droite >"));
     verifier(f, "Envoi", u("Clique pour me faire jouer, moi, l'ordinateur"));
 
     // One move from the target: the player's 1, or the computer's, wins.
-    f.partie.total = virdo::Nombre16(f.partie.objectif - 1);
-    f.partie.tour = joueurGagne ? QStringLiteral("J") : QStringLiteral("O");
+    jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
+    jeu.partie().tour = joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur;
     virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
-    virdo::clicEnvoi(jeu);
-    verifier(f, "Nombre", virdo::formatSigne(f.partie.objectif));
+    jeu.clicEnvoi();
+    verifier(f, "Nombre", virdo::formatSigne(jeu.partie().objectif));
     virdo::GameWindow &eureka = jeu.eureka();
     if (joueurGagne) {
         verifier(f, "nj", u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
@@ -222,9 +218,9 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.
-        virdo::clicFin(jeu);
+        jeu.clicFin();
         verifier(jeu.rejouer(), "nj", p);
-        virdo::clicOui(jeu);
+        jeu.clicOui();
         verifier(*jeu.principale(), "ndj", p);
         jeu.principale()->hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

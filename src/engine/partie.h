@@ -6,7 +6,10 @@
 
 namespace virdo {
 
-// The record of one game, owned by the main window; zeroed when the window is created.
+// Whose move Envoi waits for; Refus is a rejected entry, inside one click only.
+enum class Tour { Aucun, Joueur, Ordinateur, Refus };
+
+// The record of one game; zeroed when a main window is loaded.
 struct Partie
 {
     Nombre16 nbmini = 0;
@@ -15,7 +18,7 @@ struct Partie
     Nombre16 cle = 0;
     Nombre16 nombrejoue = 0;
     Nombre16 total = 0;
-    QString tour;   // "J" the player, "O" the computer, "R" a rejected entry (inside one click)
+    Tour tour = Tour::Aucun;
     QString prenom;
 };
 

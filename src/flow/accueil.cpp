@@ -1,4 +1,4 @@
-#include "flow/accueil.h"
+#include "flow/jeu.h"
 
 #include "engine/conversions.h"
 #include "engine/programmes.h"
@@ -7,9 +7,10 @@
 
 namespace virdo {
 
-void clicIdentite(VirdoWindow &fenetre)
+void Jeu::clicIdentite()
 {
-    Partie &partie = fenetre.partie;
+    VirdoWindow &fenetre = *m_principale;
+    Partie &partie = m_partie;
     fenetre.control("Identite")->hide();
     // The name is kept exactly as typed, blanks included.
     partie.prenom = texte(fenetre.control("ndj"));
@@ -34,9 +35,10 @@ void clicIdentite(VirdoWindow &fenetre)
         fenetre.control(("Check" + QByteArray::number(k)).constData())->show();
 }
 
-void clicProgramme(VirdoWindow &fenetre, int k)
+void Jeu::clicProgramme(int k)
 {
-    Partie &partie = fenetre.partie;
+    VirdoWindow &fenetre = *m_principale;
+    Partie &partie = m_partie;
     choisirProgramme(partie, k);
     setTexte(fenetre.control("BUT"), formatSigne(partie.objectif));
     setTexte(fenetre.control("Accueil"), phraseRegle(k));

@@ -1,5 +1,3 @@
-#include "flow/annoncevictoire.h"
-
 #include "flow/jeu.h"
 #include "media/picture.h"
 #include "media/soundplayer.h"
@@ -9,11 +7,11 @@
 
 namespace virdo {
 
-void AnnonceVictoire(Jeu &jeu)
+void Jeu::AnnonceVictoire()
 {
-    VirdoWindow &fenetre = *jeu.principale();
-    const QString &prenom = fenetre.partie.prenom;
-    const bool joueurGagne = fenetre.partie.tour == QLatin1String("J");
+    VirdoWindow &fenetre = *m_principale;
+    const QString &prenom = m_partie.prenom;
+    const bool joueurGagne = m_partie.tour == Tour::Joueur;
     const QString crlf = QStringLiteral("\r\n");
 
     if (joueurGagne) {
@@ -32,13 +30,13 @@ void AnnonceVictoire(Jeu &jeu)
 
     // The picture is in place before the window shows; a missing or unreadable file
     // leaves the previous picture and the announcement goes on.
-    GameWindow &eureka = jeu.eureka();
+    GameWindow &eureka = this->eureka();
     if (const auto image = loadPicture(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")))
         setImage(eureka.control("Photo"), *image);
     eureka.show();
     // Shown again in a later game, it would come up under the newer main window.
     eureka.raise();
-    jeu.son().playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
+    m_son.playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
     setTexte(eureka.control("CRI"), joueurGagne
              ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
              : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom);

@@ -1,9 +1,6 @@
-#include "flow/envoi.h"
-
 #include "engine/conversions.h"
 #include "engine/coupordinateur.h"
 #include "engine/entree.h"
-#include "flow/annoncevictoire.h"
 #include "flow/jeu.h"
 #include "windows/messageboxes.h"
 #include "windows/toolkit.h"
@@ -17,30 +14,32 @@ namespace {
 
 const QString titreErreur = QStringLiteral("Erreur");
 
-void tourOrdinateur(Jeu &jeu, VirdoWindow &fenetre)
+} // namespace
+
+void Jeu::tourOrdinateur(VirdoWindow &fenetre)
 {
-    Partie &partie = fenetre.partie;
+    Partie &partie = m_partie;
     fenetre.control("Joueur")->hide();
     fenetre.control("nbj")->hide();
     fenetre.control("Envoi")->hide();
     fenetre.control("Ordinateur")->hide();
     fenetre.control("nombreordinateur")->show();
 
-    CoupOrdinateur(partie, jeu.hasard());
+    CoupOrdinateur(partie, m_hasard);
     setTexte(fenetre.control("nombreordinateur"),
              QStringLiteral("Moi, l'ordinateur, j'ai joué:") + formatSigne(partie.nombrejoue));
     setTexte(fenetre.control("Nombre"), formatSigne(partie.total));
     if (partie.total == partie.objectif) {
-        AnnonceVictoire(jeu);
+        AnnonceVictoire();
         return;
     }
     setTexte(fenetre.control("nbj"), QString());
-    passerLaMain(fenetre);
+    passerLaMain();
 }
 
-void tourJoueur(Jeu &jeu, VirdoWindow &fenetre)
+void Jeu::tourJoueur(VirdoWindow &fenetre)
 {
-    Partie &partie = fenetre.partie;
+    Partie &partie = m_partie;
     fenetre.control("Joueur")->hide();
     fenetre.control("Ordinateur")->hide();
     QWidget *nbj = fenetre.control("nbj");
@@ -52,7 +51,7 @@ void tourJoueur(Jeu &jeu, VirdoWindow &fenetre)
     case Entree::Vide:
     case Entree::Triche: {
         const QPointer<VirdoWindow> garde(&fenetre);
-        jeu.messages().show(&fenetre,
+        m_messages.show(&fenetre,
                             verdict.entree == Entree::Vide
                                     ? QStringLiteral("Tu n'as tapé aucun nombre ! Respecte les consignes ...")
                                     : QStringLiteral("Erreur, tu triches ! Respecte les consignes ..."),
@@ -61,41 +60,39 @@ void tourJoueur(Jeu &jeu, VirdoWindow &fenetre)
             return; // the game ended while the box was open
         if (verdict.entree == Entree::Triche)
             setTexte(nbj, QString());
-        partie.tour = QStringLiteral("R");
+        partie.tour = Tour::Refus;
         break;
     }
     case Entree::Acceptee:
         ajouterAuTotal(partie);
         setTexte(fenetre.control("Nombre"), formatSigne(partie.total));
         if (partie.total == partie.objectif) {
-            AnnonceVictoire(jeu);
+            AnnonceVictoire();
             return;
         }
         break;
     }
-    passerLaMain(fenetre);
+    passerLaMain();
 }
 
-} // namespace
-
-void clicEnvoi(Jeu &jeu)
+void Jeu::clicEnvoi()
 {
-    VirdoWindow *fenetre = jeu.principale();
-    if (!fenetre)
+    if (!m_principale)
         return;
-    if (fenetre->partie.tour == QLatin1String("O"))
-        tourOrdinateur(jeu, *fenetre);
+    if (m_partie.tour == Tour::Ordinateur)
+        tourOrdinateur(*m_principale);
     else
-        tourJoueur(jeu, *fenetre);
+        tourJoueur(*m_principale);
 }
 
-void passerLaMain(VirdoWindow &fenetre)
+void Jeu::passerLaMain()
 {
-    Partie &partie = fenetre.partie;
+    VirdoWindow &fenetre = *m_principale;
+    Partie &partie = m_partie;
     QWidget *nj = fenetre.control("nj");
     QWidget *nbj = fenetre.control("nbj");
     QWidget *envoi = fenetre.control("Envoi");
-    if (partie.tour == QLatin1String("O") || partie.tour == QLatin1String("R")) {
+    if (partie.tour == Tour::Ordinateur || partie.tour == Tour::Refus) {
         fenetre.control("Joueur")->hide();
         fenetre.control("Ordinateur")->hide();
         setTexte(nj, partie.prenom + QStringLiteral(", à toi de proposer un nombre >"));
@@ -104,7 +101,7 @@ void passerLaMain(VirdoWindow &fenetre)
         donnerFocus(nbj);
         envoi->show();
         setTexte(envoi, QStringLiteral("Clique pour valider ton nombre"));
-        partie.tour = QStringLiteral("J");
+        partie.tour = Tour::Joueur;
     } else {
         fenetre.control("Ordinateur")->hide();
         QWidget *nombreordinateur = fenetre.control("nombreordinateur");
@@ -112,7 +109,7 @@ void passerLaMain(VirdoWindow &fenetre)
         setTexte(nombreordinateur, QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
         envoi->show();
         setTexte(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
-        partie.tour = QStringLiteral("O");
+        partie.tour = Tour::Ordinateur;
         nbj->hide();
         setTexte(nj, partie.prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
     }

@@ -1,5 +1,3 @@
-#include "flow/finpartie.h"
-
 #include "flow/jeu.h"
 #include "media/soundplayer.h"
 #include "windows/gamewindow.h"
@@ -9,39 +7,37 @@
 
 namespace virdo {
 
-void clicFin(Jeu &jeu)
+void Jeu::clicFin()
 {
-    VirdoWindow *fenetre = jeu.principale();
-    if (!fenetre)
+    if (!m_principale)
         return;
-    jeu.eureka().hide();
-    RejouerWindow &rejouer = jeu.rejouer();
-    rejouer.show();
-    setTexte(rejouer.control("nj"), fenetre->partie.prenom);
+    eureka().hide();
+    RejouerWindow &fenetre = rejouer();
+    fenetre.show();
+    setTexte(fenetre.control("nj"), m_partie.prenom);
     // Silence once the replay window is up, before the main window goes.
-    jeu.son().stop();
-    jeu.dechargerPrincipale();
+    m_son.stop();
+    dechargerPrincipale();
 }
 
-void clicOui(Jeu &jeu)
+void Jeu::clicOui()
 {
     // Only from the replay window on screen with no game loaded: a second click that
     // arrives before the first has done its work would load a second main window.
-    if (jeu.principale() || !jeu.rejouerCharge() || jeu.rejouer().isHidden())
+    if (m_principale || !m_rejouer || m_rejouer->isHidden())
         return;
-    RejouerWindow &rejouer = jeu.rejouer();
-    rejouer.nomjoueur = texte(rejouer.control("nj"));
-    jeu.chargerPrincipale();
-    setTexte(jeu.principale()->control("ndj"), rejouer.nomjoueur);
-    rejouer.hide();
+    m_nomjoueur = texte(m_rejouer->control("nj"));
+    chargerPrincipale();
+    setTexte(m_principale->control("ndj"), m_nomjoueur);
+    m_rejouer->hide();
 }
 
-void clicNon(Jeu &jeu)
+void Jeu::clicNon()
 {
-    if (!jeu.rejouerCharge())
+    if (!m_rejouer)
         return; // a second click: the first one has already ended the game
-    jeu.dechargerRejouer();
-    jeu.dechargerEureka();
+    dechargerRejouer();
+    dechargerEureka();
 }
 
 } // namespace virdo

@@ -1,9 +1,5 @@
 #include "flow/jeu.h"
 
-#include "flow/accueil.h"
-#include "flow/envoi.h"
-#include "flow/finpartie.h"
-#include "flow/premierjoueur.h"
 #include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/centring.h"
@@ -37,6 +33,7 @@ void Jeu::demarrer()
 
 void Jeu::chargerPrincipale()
 {
+    m_partie = {};
     auto *fenetre = new VirdoWindow;
     m_principale = fenetre;
     connecterPrincipale(fenetre);
@@ -48,20 +45,20 @@ void Jeu::chargerPrincipale()
 void Jeu::connecterPrincipale(VirdoWindow *fenetre)
 {
     auto bouton = [fenetre](const char *nom) { return fenetre->control<QAbstractButton>(nom); };
-    connect(bouton("Identite"), &QAbstractButton::clicked, fenetre, [fenetre] { clicIdentite(*fenetre); });
+    connect(bouton("Identite"), &QAbstractButton::clicked, fenetre, [this] { clicIdentite(); });
     for (int k = 1; k <= 8; ++k) {
         const QByteArray nom = "Check" + QByteArray::number(k);
-        connect(bouton(nom.constData()), &QAbstractButton::clicked, fenetre, [this, fenetre, k] {
-            clicProgramme(*fenetre, k);
+        connect(bouton(nom.constData()), &QAbstractButton::clicked, fenetre, [this, k] {
+            clicProgramme(k);
             // A game begins: the sound and pictures of its end get ready meanwhile.
             m_son.prepare();
             preparePictures();
         });
     }
-    connect(bouton("Joueur"), &QAbstractButton::clicked, fenetre, [fenetre] { clicJoueur(*fenetre); });
-    connect(bouton("Ordinateur"), &QAbstractButton::clicked, fenetre, [fenetre] { clicOrdinateur(*fenetre); });
-    connect(bouton("Envoi"), &QAbstractButton::clicked, this, [this] { clicEnvoi(*this); });
-    connect(bouton("FIN"), &QAbstractButton::clicked, this, [this] { clicFin(*this); });
+    connect(bouton("Joueur"), &QAbstractButton::clicked, fenetre, [this] { clicJoueur(); });
+    connect(bouton("Ordinateur"), &QAbstractButton::clicked, fenetre, [this] { clicOrdinateur(); });
+    connect(bouton("Envoi"), &QAbstractButton::clicked, this, &Jeu::clicEnvoi);
+    connect(bouton("FIN"), &QAbstractButton::clicked, this, &Jeu::clicFin);
     connect(fenetre, &GameWindow::closeRequested, this, &Jeu::terminer);
 }
 
@@ -69,14 +66,15 @@ RejouerWindow &Jeu::rejouer()
 {
     if (!m_rejouer) {
         m_rejouer = new RejouerWindow;
+        m_nomjoueur.clear();
         // Centred once: later showings keep the window where the player left it.
         centrerSurEcran(m_rejouer);
         connect(m_rejouer->control<QAbstractButton>("OUI"), &QAbstractButton::clicked, this,
-                [this] { clicOui(*this); });
+                &Jeu::clicOui);
         connect(m_rejouer->control<QAbstractButton>("NON"), &QAbstractButton::clicked, this,
-                [this] { clicNon(*this); });
+                &Jeu::clicNon);
         // Closing the replay window through its frame means "no more games".
-        connect(m_rejouer, &GameWindow::closeRequested, this, [this] { clicNon(*this); });
+        connect(m_rejouer, &GameWindow::closeRequested, this, &Jeu::clicNon);
     }
     return *m_rejouer;
 }

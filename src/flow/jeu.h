@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/partie.h"
 #include "windows/rejouerwindow.h"
 #include "windows/virdowindow.h"
 
@@ -12,9 +13,9 @@ class Generateur;
 class MessageBoxes;
 class SoundPlayer;
 
-// Holds the game's three windows through their lifetimes and wires their clicks to
-// the handlers. The main window lives for one game; the replay and victory windows
-// are created hidden when first used, then only hidden and shown.
+// The game: its record, its three windows through their lifetimes, and the handlers of
+// their clicks. The main window lives for one game; the replay and victory windows are
+// created hidden when first used, then only hidden and shown.
 class Jeu : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,12 @@ public:
     bool rejouerCharge() const { return m_rejouer; }
     bool eurekaCharge() const { return m_eureka; }
 
+    // The record of the game in the main window; zeroed when that window is loaded.
+    Partie &partie() { return m_partie; }
+    // The name OUI carried from the replay window into the new game.
+    const QString &nomjoueur() const { return m_nomjoueur; }
+
+    // A fresh main window, with a fresh record.
     void chargerPrincipale();
     void dechargerPrincipale();
     void dechargerRejouer();
@@ -43,9 +50,29 @@ public:
     // playing, no hidden window left behind.
     void terminer();
 
-    SoundPlayer &son() { return m_son; }
-    Generateur &hasard() { return m_hasard; }
-    MessageBoxes &messages() { return m_messages; }
+    // Identite: greets the player by name and offers the eight programs.
+    void clicIdentite();
+    // Check1 ... Check8: loads program k, shows its target and rules, and offers the
+    // choice of the first player. Also when the chosen box is clicked again mid-game.
+    void clicProgramme(int k);
+    // Joueur: the player starts. Ordinateur: the computer starts.
+    void clicJoueur();
+    void clicOrdinateur();
+    // Envoi: one turn. On the computer's turn it plays; on the player's turn it reads,
+    // checks and adds the number typed in nbj. Then the winning move ends the game,
+    // or the turn passes to the other side.
+    void clicEnvoi();
+    // Lays out the main window for whoever plays next and records it in tour.
+    void passerLaMain();
+    // The end of a game: the winner's texts in the main window, FIN in place of Envoi,
+    // and the victory window with the winner's picture and looping sound.
+    void AnnonceVictoire();
+    // FIN: leaves the finished game for the replay window and unloads the main window.
+    void clicFin();
+    // OUI: a new game in a fresh main window, the name already typed in.
+    void clicOui();
+    // NON: unloads the remaining windows, which ends the program.
+    void clicNon();
 
 signals:
     // No window is loaded any more: the program ends.
@@ -54,10 +81,15 @@ signals:
 private:
     void connecterPrincipale(VirdoWindow *fenetre);
     void verifierFin();
+    void tourOrdinateur(VirdoWindow &fenetre);
+    void tourJoueur(VirdoWindow &fenetre);
 
     SoundPlayer &m_son;
     Generateur &m_hasard;
     MessageBoxes &m_messages;
+    Partie m_partie;
+    // The name the replay window carries into the next game.
+    QString m_nomjoueur;
     QPointer<VirdoWindow> m_principale;
     QPointer<RejouerWindow> m_rejouer;
     QPointer<GameWindow> m_eureka;

@@ -1,4 +1,4 @@
-#include "flow/premierjoueur.h"
+#include "flow/jeu.h"
 
 #include "windows/toolkit.h"
 #include "windows/virdowindow.h"
@@ -20,12 +20,13 @@ void elargir(QWidget *boite, int largeur)
 
 } // namespace
 
-void clicJoueur(VirdoWindow &fenetre)
+void Jeu::clicJoueur()
 {
-    Partie &partie = fenetre.partie;
+    VirdoWindow &fenetre = *m_principale;
+    Partie &partie = m_partie;
     fenetre.control("Ordinateur")->hide();
     fenetre.control("Joueur")->hide();
-    partie.tour = QStringLiteral("J");
+    partie.tour = Tour::Joueur;
     QWidget *nj = fenetre.control("nj");
     QWidget *nombreordinateur = fenetre.control("nombreordinateur");
     elargir(nj, largeurNj);
@@ -40,12 +41,13 @@ void clicJoueur(VirdoWindow &fenetre)
     fenetre.control("Envoi")->show();
 }
 
-void clicOrdinateur(VirdoWindow &fenetre)
+void Jeu::clicOrdinateur()
 {
-    Partie &partie = fenetre.partie;
+    VirdoWindow &fenetre = *m_principale;
+    Partie &partie = m_partie;
     fenetre.control("Joueur")->hide();
     fenetre.control("Ordinateur")->hide();
-    partie.tour = QStringLiteral("O");
+    partie.tour = Tour::Ordinateur;
     QWidget *nj = fenetre.control("nj");
     elargir(nj, largeurNj);
     nj->show();

@@ -4,15 +4,13 @@
 
 namespace virdo {
 
-// The replay window: it carries the player's name into the next game.
+// The replay window: play again, or leave.
 class RejouerWindow : public GameWindow
 {
     Q_OBJECT
 
 public:
     explicit RejouerWindow(QWidget *parent = nullptr);
-
-    QString nomjoueur;
 };
 
 } // namespace virdo

@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(p.cle, Nombre16(0));
         QCOMPARE(p.nombrejoue, Nombre16(0));
         QCOMPARE(p.total, Nombre16(0));
-        QVERIFY(p.tour.isEmpty());
+        QCOMPARE(p.tour, Tour::Aucun);
         QVERIFY(p.prenom.isEmpty());
     }
 
@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, nbmaxi);
         QFETCH(int, objectif);
         QFETCH(int, cle);
-        Partie p{7, 99, 999, 55, 6, 42, QStringLiteral("O"), QStringLiteral("Joueur  Anonyme")};
+        Partie p{7, 99, 999, 55, 6, 42, Tour::Ordinateur, QStringLiteral("Joueur  Anonyme")};
         choisirProgramme(p, k);
         QCOMPARE(p.nbmini, Nombre16(1));
         QCOMPARE(int(p.nbmaxi), nbmaxi);
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(int(p.cle), cle);
         QCOMPARE(p.total, Nombre16(0));
         QCOMPARE(p.nombrejoue, Nombre16(6));
-        QCOMPARE(p.tour, QStringLiteral("O"));
+        QCOMPARE(p.tour, Tour::Ordinateur);
         QCOMPARE(p.prenom, QStringLiteral("Joueur  Anonyme"));
     }
 

@@ -99,7 +99,7 @@ inline QString finir(virdo::Jeu &jeu, bool joueurGagne)
         if (!fenetre->control("Envoi")->isVisible())
             return fenetre->control("FIN")->isVisible() ? QString() : QStringLiteral("Envoi gone without FIN");
         if (fenetre->control("nbj")->isVisible()) {
-            const int total = fenetre->partie.total;
+            const int total = jeu.partie().total;
             const QString nombre = !joueurGagne ? QStringLiteral("1")
                                    : total == 0 ? QStringLiteral("1")
                                                 : QString::number(11 - (total - 1) % 11);

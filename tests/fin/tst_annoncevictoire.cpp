@@ -346,7 +346,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
 
     // FIN is left alone: the player chooses the program again and plays on.
     PILOTE(pilote::cliquer(principale, "Check1"));
-    QCOMPARE(int(principale.partie.total), 0); // Nombre keeps " 100" until the next move
+    QCOMPARE(int(jeu.partie().total), 0); // Nombre keeps " 100" until the next move
     PILOTE(pilote::cliquer(principale, secondGagnant ? "Joueur" : "Ordinateur"));
     PILOTE(pilote::finir(jeu, secondGagnant));
 

@@ -276,7 +276,7 @@ void TestFinPartie::gamesInARow()
     // The second game takes the name as it stands in ndj.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(principale.partie.prenom, secondNom);
+    QCOMPARE(jeu.partie().prenom, secondNom);
     QCOMPARE(virdo::texte(principale.control("nj")),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
     QCOMPARE(virdo::texte(jeu.eureka().control("CRI")),

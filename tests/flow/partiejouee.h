@@ -36,7 +36,7 @@ struct Banc
     virdo::Jeu jeu{son, hasard, messages};
 
     virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
-    virdo::Partie &partie() { return jeu.principale()->partie; }
+    virdo::Partie &partie() { return jeu.partie(); }
     QWidget *ctl(const char *nom) { return jeu.principale()->control(nom); }
     QLineEdit *boite(const char *nom) { return jeu.principale()->control<QLineEdit>(nom); }
     QCheckBox *caseProgramme(int k)

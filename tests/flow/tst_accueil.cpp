@@ -83,7 +83,7 @@ private slots:
         // The record waits for a program.
         QCOMPARE(int(banc->partie().nbmaxi), 0);
         QCOMPARE(int(banc->partie().objectif), 0);
-        QCOMPARE(banc->partie().tour, QString());
+        QCOMPARE(banc->partie().tour, virdo::Tour::Aucun);
         QCOMPARE(banc->boite("ndj")->text(), tape);
         QCOMPARE(banc->boite("BUT")->text(), QString());
         QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(int(p.cle), cle);
         QCOMPARE(int(p.total), 0);
         QCOMPARE(int(p.nombrejoue), 0);
-        QCOMPARE(p.tour, QString());
+        QCOMPARE(p.tour, virdo::Tour::Aucun);
         QCOMPARE(p.prenom, QStringLiteral("Marie"));
     }
 
@@ -227,7 +227,7 @@ private slots:
             textes << virdo::texte(banc->ctl(nom.toLatin1().constData()));
             montres << banc->ctl(nom.toLatin1().constData())->isVisible();
         }
-        const QString tour = banc->partie().tour;
+        const virdo::Tour tour = banc->partie().tour;
         const int nombrejoue = banc->partie().nombrejoue;
 
         FLOW_DO(cliquer(banc->caseProgramme(1)));

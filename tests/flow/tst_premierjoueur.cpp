@@ -48,7 +48,7 @@ class TstPremierJoueur : public QObject
     void verifierChoix(const QString &bouton, const QString &prenom, const QString &legendeAvant, bool nbjAvant)
     {
         const bool joueur = bouton == QLatin1String("Joueur");
-        QCOMPARE(banc->partie().tour, joueur ? QStringLiteral("J") : QStringLiteral("O"));
+        QCOMPARE(banc->partie().tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
         QVERIFY(!banc->ctl("Joueur")->isVisible());
         QVERIFY(!banc->ctl("Ordinateur")->isVisible());
         QVERIFY(banc->ctl("nj")->isVisible());
@@ -142,7 +142,7 @@ private slots:
         }
         FLOW_DO(cliquer(banc->ctl("Envoi"))); // the computer plays onto a key total
         QVERIFY(banc->partie().total > 0);
-        QCOMPARE(banc->partie().tour, QStringLiteral("J"));
+        QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
 
         FLOW_DO(cliquer(banc->caseProgramme(1)));
         QCOMPARE(int(banc->partie().total), 0);
@@ -160,12 +160,12 @@ private slots:
             FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("2")));
             FLOW_DO(cliquer(banc->ctl("Envoi")));
             QCOMPARE(int(banc->partie().total), 2);
-            QCOMPARE(banc->partie().tour, QStringLiteral("O"));
+            QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
         } else {
             FLOW_DO(cliquer(banc->ctl("Envoi")));
             QCOMPARE(int(banc->partie().nombrejoue), 1);
             QCOMPARE(int(banc->partie().total), 1);
-            QCOMPARE(banc->partie().tour, QStringLiteral("J"));
+            QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
         }
         FLOW_DO(verifierMiseEnPage());
     }

@@ -66,7 +66,7 @@ class TstTourDeJeu : public QObject
         const QString ordi = banc->boite("nombreordinateur")->text();
         switch (etat) {
         case Etat::TourJoueur:
-            QCOMPARE(p.tour, QStringLiteral("J"));
+            QCOMPARE(p.tour, virdo::Tour::Joueur);
             QVERIFY(banc->ctl("Envoi")->isVisible());
             QCOMPARE(virdo::texte(banc->ctl("Envoi")), legendeValider);
             QVERIFY(banc->ctl("nbj")->isVisible());
@@ -75,7 +75,7 @@ class TstTourDeJeu : public QObject
             QVERIFY(!banc->ctl("FIN")->isVisible());
             break;
         case Etat::TourOrdinateur:
-            QCOMPARE(p.tour, QStringLiteral("O"));
+            QCOMPARE(p.tour, virdo::Tour::Ordinateur);
             QVERIFY(banc->ctl("Envoi")->isVisible());
             QCOMPARE(virdo::texte(banc->ctl("Envoi")), legendeFaireJouer);
             QVERIFY(!banc->ctl("nbj")->isVisible());
@@ -86,7 +86,7 @@ class TstTourDeJeu : public QObject
         case Etat::JoueurGagne:
         case Etat::OrdinateurGagne: {
             const bool joueur = etat == Etat::JoueurGagne;
-            QCOMPARE(p.tour, joueur ? QStringLiteral("J") : QStringLiteral("O"));
+            QCOMPARE(p.tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
             QCOMPARE(int(p.total), int(p.objectif));
             QVERIFY(!banc->ctl("Envoi")->isVisible());
             QVERIFY(!banc->ctl("nbj")->isVisible());

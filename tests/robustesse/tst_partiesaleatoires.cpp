@@ -368,8 +368,21 @@ QImage commeAffichee(const QString &fichier)
     return image.isNull() ? image : QPixmap::fromImage(image).toImage();
 }
 
-void comparerPrincipale(Ecarts &e, const modele::Principale &m, virdo::VirdoWindow &w)
+// The model writes whose turn it is as the letter the rules use.
+QString lettre(virdo::Tour tour)
 {
+    switch (tour) {
+    case virdo::Tour::Joueur: return QStringLiteral("J");
+    case virdo::Tour::Ordinateur: return QStringLiteral("O");
+    case virdo::Tour::Refus: return QStringLiteral("R");
+    case virdo::Tour::Aucun: break;
+    }
+    return {};
+}
+
+void comparerPrincipale(Ecarts &e, const modele::Principale &m, virdo::Jeu &jeu)
+{
+    virdo::VirdoWindow &w = *jeu.principale();
     e.egal(QStringLiteral("main window shown"), w.isVisible(), true);
     e.egal(QStringLiteral("main window caption"), w.windowTitle(),
            QStringLiteral("Pivolane - Logique et calcul mental par  Quenbrel"));
@@ -401,14 +414,14 @@ void comparerPrincipale(Ecarts &e, const modele::Principale &m, virdo::VirdoWind
     if (m.focusNbj)
         e.egal(QStringLiteral("focus in nbj"), w.focusWidget() == nbj, true);
 
-    const virdo::Partie &p = w.partie;
+    const virdo::Partie &p = jeu.partie();
     e.egal(QStringLiteral("nbmini"), int(p.nbmini), m.nbmini);
     e.egal(QStringLiteral("nbmaxi"), int(p.nbmaxi), m.nbmaxi);
     e.egal(QStringLiteral("objectif"), int(p.objectif), m.objectif);
     e.egal(QStringLiteral("cle"), int(p.cle), m.cle);
     e.egal(QStringLiteral("nombrejoue"), int(p.nombrejoue), m.nombrejoue);
     e.egal(QStringLiteral("total"), int(p.total), m.total);
-    e.egal(QStringLiteral("tour"), p.tour, m.tour);
+    e.egal(QStringLiteral("tour"), lettre(p.tour), m.tour);
     e.egal(QStringLiteral("prenom"), p.prenom, m.prenom);
 }
 
@@ -452,7 +465,7 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
            int(m.principale.has_value()) + int(m.rejouerCharge) + int(m.eurekaCharge));
 
     if (jeu.principale() && m.principale)
-        comparerPrincipale(e, *m.principale, *jeu.principale());
+        comparerPrincipale(e, *m.principale, jeu);
 
     if (jeu.rejouerCharge() && m.rejouerCharge) {
         virdo::RejouerWindow &r = jeu.rejouer();
@@ -463,7 +476,7 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
         }
         auto texteDe = [&r](const char *nom) { return lu(r.control(nom)); };
         e.egal(QStringLiteral("Rejouer.nj text"), texteDe("nj"), m.rejouerNj);
-        e.egal(QStringLiteral("nomjoueur"), r.nomjoueur, m.nomjoueur);
+        e.egal(QStringLiteral("nomjoueur"), jeu.nomjoueur(), m.nomjoueur);
         e.egal(QStringLiteral("OUI caption"), texteDe("OUI"), QStringLiteral("OUI"));
         e.egal(QStringLiteral("NON caption"), texteDe("NON"), QStringLiteral("NON"));
         e.egal(QStringLiteral("Label1"), texteDe("Label1"), QStringLiteral("Veux-tu rejouer ?"));
