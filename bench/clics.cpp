@@ -36,10 +36,10 @@ int main(int argc, char *argv[])
     std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;
     for (int i = 0; i < echauffement + tours; ++i) {
         // The player's turn: a number typed in nbj, then Envoi.
-        virdo::setTexte(f.control("nbj"), QString::number(1 + i % 9));
+        virdo::setTexte(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
         QCoreApplication::processEvents();
         long long t0 = banc::maintenantNs();
-        banc::cliquer(f, "Envoi");
+        banc::cliquer(f, virdo::VirdoControl::Envoi);
         long long t1 = banc::maintenantNs();
         QCoreApplication::sendPostedEvents();
         long long t2 = banc::maintenantNs();
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         jeu.partie().total = 0;
         QCoreApplication::processEvents();
         t0 = banc::maintenantNs();
-        banc::cliquer(f, "Envoi");
+        banc::cliquer(f, virdo::VirdoControl::Envoi);
         t1 = banc::maintenantNs();
         QCoreApplication::sendPostedEvents();
         t2 = banc::maintenantNs();

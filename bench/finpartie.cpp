@@ -15,7 +15,6 @@
 #include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
-#include "windows/rejouerwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -67,13 +66,13 @@ int main(int argc, char *argv[])
         virdo::VirdoWindow &f = *jeu.principale();
         // One move from the target: the player's 1 wins.
         jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-        virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
+        virdo::setTexte(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
         QCoreApplication::processEvents();
 
         image.fin = 0;
         image.armee = true;
         const long long t0 = banc::maintenantNs();
-        banc::cliquer(f, "Envoi");
+        banc::cliquer(f, virdo::VirdoControl::Envoi);
         const long long clic = banc::maintenantNs();
         sonPret = 0;
         QElapsedTimer attente;
@@ -89,9 +88,9 @@ int main(int argc, char *argv[])
         std::fflush(stdout);
 
         // FIN, then OUI: the next game in a fresh main window, as the player would go on.
-        banc::cliquer(f, "FIN");
+        banc::cliquer(f, virdo::VirdoControl::FIN);
         QCoreApplication::processEvents();
-        banc::cliquer(jeu.rejouer(), "OUI");
+        banc::cliquer(jeu.rejouer(), virdo::RejouerControl::OUI);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     jeu.terminer();

@@ -5,9 +5,9 @@
 
 #include "flow/jeu.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -42,11 +42,12 @@ inline double mediane(std::vector<double> v)
 }
 
 // A click on a control that is on screen, as the player's mouse gives it.
-inline void cliquer(virdo::GameWindow &fenetre, const char *nom)
+template<typename Key>
+void cliquer(virdo::Window<Key> &fenetre, Key nom)
 {
     QWidget *control = fenetre.control(nom);
     if (!control->isVisible())
-        echec(nom);
+        echec(qPrintable(control->objectName()));
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
@@ -56,11 +57,11 @@ inline void commencer(virdo::Jeu &jeu, int k)
     virdo::VirdoWindow &f = *jeu.principale();
     if (!QTest::qWaitForWindowExposed(&f))
         echec("la fenêtre principale ne s'affiche pas");
-    virdo::setTexte(f.control("ndj"), QStringLiteral("Camille"));
-    cliquer(f, "Identite");
+    virdo::setTexte(f.control(virdo::VirdoControl::ndj), QStringLiteral("Camille"));
+    cliquer(f, virdo::VirdoControl::Identite);
     // A check box is clicked through its button, the tick being only a part of its surface.
-    f.control<QAbstractButton>(("Check" + QByteArray::number(k)).constData())->click();
-    cliquer(f, "Joueur");
+    f.checkBox(virdo::caseProgramme(k))->click();
+    cliquer(f, virdo::VirdoControl::Joueur);
     QCoreApplication::processEvents();
 }
 

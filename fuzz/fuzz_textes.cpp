@@ -8,12 +8,10 @@
 #include "engine/programmes.h"
 #include "flow/jeu.h"
 #include "media/soundplayer.h"
-#include "windows/gamewindow.h"
 #include "windows/messageboxes.h"
 #include "windows/multilinebox.h"
-#include "windows/rejouerwindow.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -88,14 +86,15 @@ QString commeUneBoite(const QString &ecrit)
     return lignes;
 }
 
-void verifier(const virdo::GameWindow &fenetre, const char *nom, const QString &attendu)
+template<typename Key>
+void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu)
 {
     const QWidget *control = fenetre.control(nom);
     const QString lu = virdo::texte(control);
     const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
     const QString voulu = boite ? commeUneBoite(attendu) : attendu;
     if (lu != voulu)
-        echec(nom, lu, voulu);
+        echec(qPrintable(control->objectName()), lu, voulu);
 }
 
 class Silence final : public virdo::SoundPlayer
@@ -155,73 +154,73 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 {
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
-    virdo::setTexte(f.control("ndj"), nom);
-    if (virdo::texte(f.control("ndj")) != nom)
-        echec("ndj", virdo::texte(f.control("ndj")), nom);
+    virdo::setTexte(f.control(virdo::VirdoControl::ndj), nom);
+    if (virdo::texte(f.control(virdo::VirdoControl::ndj)) != nom)
+        echec("ndj", virdo::texte(f.control(virdo::VirdoControl::ndj)), nom);
 
     jeu.clicIdentite();
     const QString p = nom.isEmpty() ? QStringLiteral("Joueur  Anonyme") : nom;
-    verifier(f, "Accueil",
+    verifier(f, virdo::VirdoControl::Accueil,
              u("Bonjour ") + p
                      + u(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
                          "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
                          "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
                          "s'aider en utilisant une feuille de papier et un stylo..."));
-    verifier(f, "Tirage",
+    verifier(f, virdo::VirdoControl::Tirage,
              p + u(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre de "
                    "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
                    "proposés sur la droite en cochant la case désirée ..."));
 
     jeu.clicProgramme(k);
-    verifier(f, "BUT", u(objectifs[k - 1]));
-    verifier(f, "Accueil", u(regles[k - 1]));
-    verifier(f, "Tirage",
+    verifier(f, virdo::VirdoControl::BUT, u(objectifs[k - 1]));
+    verifier(f, virdo::VirdoControl::Accueil, u(regles[k - 1]));
+    verifier(f, virdo::VirdoControl::Tirage,
              p + u(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce "
                    "choix est important !"));
 
     if (joueurCommence) {
         jeu.clicJoueur();
-        verifier(f, "nombreordinateur", u("J'attends patiemment mon tour pour jouer ..."));
-        verifier(f, "nj", p + u(", propose un nombre >"));
+        verifier(f, virdo::VirdoControl::nombreordinateur, u("J'attends patiemment mon tour pour jouer ..."));
+        verifier(f, virdo::VirdoControl::nj, p + u(", propose un nombre >"));
     } else {
         jeu.clicOrdinateur();
-        verifier(f, "nj", p + u(", attends ton tour pour jouer ..."));
-        verifier(f, "nombreordinateur", u("Clique sur le bouton de droite pour que je joue >>>"));
-        verifier(f, "Envoi", u("Clique pour me faire jouer, moi, l'ordinateur"));
+        verifier(f, virdo::VirdoControl::nj, p + u(", attends ton tour pour jouer ..."));
+        verifier(f, virdo::VirdoControl::nombreordinateur, u("Clique sur le bouton de droite pour que je joue >>>"));
+        verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
     }
 
     jeu.partie().tour = virdo::Tour::Ordinateur;
     jeu.passerLaMain();
-    verifier(f, "nj", p + u(", à toi de proposer un nombre >"));
-    verifier(f, "Envoi", u("Clique pour valider ton nombre"));
+    verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
+    verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
     jeu.passerLaMain();
-    verifier(f, "nj", p + u(" , c'est à l'ordinateur de jouer ..."));
-    verifier(f, "nombreordinateur", u("Pour que je propose un nombre, clique sur le bouton de droite >"));
-    verifier(f, "Envoi", u("Clique pour me faire jouer, moi, l'ordinateur"));
+    verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
+    verifier(f, virdo::VirdoControl::nombreordinateur, u("Pour que je propose un nombre, clique sur le bouton de droite >"));
+    verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
 
     // One move from the target: the player's 1, or the computer's, wins.
     jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
     jeu.partie().tour = joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur;
-    virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
+    virdo::setTexte(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
     jeu.clicEnvoi();
-    verifier(f, "Nombre", virdo::formatSigne(jeu.partie().objectif));
-    virdo::GameWindow &eureka = jeu.eureka();
+    verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
+    virdo::EurekaWindow &eureka = jeu.eureka();
     if (joueurGagne) {
-        verifier(f, "nj", u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
-        verifier(f, "nombreordinateur", u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
-        verifier(eureka, "CRI", u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
+        verifier(f, virdo::VirdoControl::nj, u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
+        verifier(f, virdo::VirdoControl::nombreordinateur, u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
+        verifier(eureka, virdo::EurekaControl::CRI, u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
     } else {
-        verifier(f, "nj", u("Désolé, ") + p + u(", tu as perdu !!!"));
-        verifier(f, "nombreordinateur", u("et moi l'ordinateur, j'ai gagné !"));
-        verifier(eureka, "CRI", u("Moi, l'ordinateur, j'ai vaincu \r\n") + p);
+        verifier(f, virdo::VirdoControl::nj, u("Désolé, ") + p + u(", tu as perdu !!!"));
+        verifier(f, virdo::VirdoControl::nombreordinateur, u("et moi l'ordinateur, j'ai gagné !"));
+        verifier(eureka, virdo::EurekaControl::CRI, u("Moi, l'ordinateur, j'ai vaincu \r\n") + p);
     }
 
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.
         jeu.clicFin();
-        verifier(jeu.rejouer(), "nj", p);
+        verifier(jeu.rejouer(), virdo::RejouerControl::nj, p);
         jeu.clicOui();
-        verifier(*jeu.principale(), "ndj", p);
+        verifier(*jeu.principale(), virdo::VirdoControl::ndj, p);
         jeu.principale()->hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     } else {

@@ -3,7 +3,6 @@
 #include "engine/conversions.h"
 #include "engine/programmes.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
 
 namespace virdo {
 
@@ -11,28 +10,28 @@ void Jeu::clicIdentite()
 {
     VirdoWindow &fenetre = *m_principale;
     Partie &partie = m_partie;
-    fenetre.control("Identite")->hide();
+    fenetre.control(VirdoControl::Identite)->hide();
     // The name is kept exactly as typed, blanks included.
-    partie.prenom = texte(fenetre.control("ndj"));
+    partie.prenom = texte(fenetre.control(VirdoControl::ndj));
     if (partie.prenom.isEmpty())
         partie.prenom = QStringLiteral("Joueur  Anonyme");
 
-    QWidget *accueil = fenetre.control("Accueil");
+    QWidget *accueil = fenetre.control(VirdoControl::Accueil);
     accueil->show();
     setTexte(accueil, QStringLiteral("Bonjour ") + partie.prenom
              + QStringLiteral(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
                               "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
                               "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
                               "s'aider en utilisant une feuille de papier et un stylo..."));
-    QWidget *tirage = fenetre.control("Tirage");
+    QWidget *tirage = fenetre.control(VirdoControl::Tirage);
     setTexte(tirage, partie.prenom
              + QStringLiteral(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre "
                               "de tester tes capacités de réflexion et de calcul mental .... Choisis un des huit "
                               "programmes proposés sur la droite en cochant la case désirée ..."));
     tirage->show();
-    fenetre.control("Liste")->show();
+    fenetre.control(VirdoControl::Liste)->show();
     for (int k = 1; k <= 8; ++k)
-        fenetre.control(("Check" + QByteArray::number(k)).constData())->show();
+        fenetre.control(caseProgramme(k))->show();
 }
 
 void Jeu::clicProgramme(int k)
@@ -40,22 +39,22 @@ void Jeu::clicProgramme(int k)
     VirdoWindow &fenetre = *m_principale;
     Partie &partie = m_partie;
     choisirProgramme(partie, k);
-    setTexte(fenetre.control("BUT"), formatSigne(partie.objectif));
-    setTexte(fenetre.control("Accueil"), phraseRegle(k));
-    setTexte(fenetre.control("Tirage"), partie.prenom
+    setTexte(fenetre.control(VirdoControl::BUT), formatSigne(partie.objectif));
+    setTexte(fenetre.control(VirdoControl::Accueil), phraseRegle(k));
+    setTexte(fenetre.control(VirdoControl::Tirage), partie.prenom
              + QStringLiteral(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, "
                               "ce choix est important !"));
-    fenetre.control("Joueur")->show();
-    fenetre.control("Ordinateur")->show();
+    fenetre.control(VirdoControl::Joueur)->show();
+    fenetre.control(VirdoControl::Ordinateur)->show();
 
     // Only the chosen box stays; the others are clear already, so clearing them is no click.
     for (int autre = 1; autre <= 8; ++autre) {
         if (autre != k)
-            decocher(fenetre.control(("Check" + QByteArray::number(autre)).constData()));
+            decocher(fenetre.checkBox(caseProgramme(autre)));
     }
     for (int autre = 1; autre <= 8; ++autre) {
         if (autre != k)
-            fenetre.control(("Check" + QByteArray::number(autre)).constData())->hide();
+            fenetre.control(caseProgramme(autre))->hide();
     }
 }
 

@@ -1,9 +1,8 @@
 #include "flow/jeu.h"
 #include "media/picture.h"
 #include "media/soundplayer.h"
-#include "windows/gamewindow.h"
+#include "windows/picturebox.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
 
 namespace virdo {
 
@@ -15,29 +14,29 @@ void Jeu::AnnonceVictoire()
     const QString crlf = QStringLiteral("\r\n");
 
     if (joueurGagne) {
-        setTexte(fenetre.control("nj"), QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-        setTexte(fenetre.control("nombreordinateur"),
+        setTexte(fenetre.control(VirdoControl::nj), QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
+        setTexte(fenetre.control(VirdoControl::nombreordinateur),
                  QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
     } else {
-        setTexte(fenetre.control("nj"), QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
-        setTexte(fenetre.control("nombreordinateur"), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
+        setTexte(fenetre.control(VirdoControl::nj), QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
+        setTexte(fenetre.control(VirdoControl::nombreordinateur), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
     }
-    fenetre.control("Envoi")->hide();
-    QWidget *fin = fenetre.control("FIN");
+    fenetre.control(VirdoControl::Envoi)->hide();
+    QWidget *fin = fenetre.control(VirdoControl::FIN);
     fin->show();
     // The focus Envoi gave up would otherwise wrap round to the name box and select the name.
     donnerFocus(fin);
 
     // The picture is in place before the window shows; a missing or unreadable file
     // leaves the previous picture and the announcement goes on.
-    GameWindow &eureka = this->eureka();
+    EurekaWindow &eureka = this->eureka();
     if (const auto image = loadPicture(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")))
-        setImage(eureka.control("Photo"), *image);
+        eureka.pictureBox(EurekaControl::Photo)->setPicture(*image);
     eureka.show();
     // Shown again in a later game, it would come up under the newer main window.
     eureka.raise();
     m_son.playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
-    setTexte(eureka.control("CRI"), joueurGagne
+    setTexte(eureka.control(EurekaControl::CRI), joueurGagne
              ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
              : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom);
 }

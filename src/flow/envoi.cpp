@@ -4,7 +4,6 @@
 #include "flow/jeu.h"
 #include "windows/messageboxes.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
 
 #include <QPointer>
 
@@ -19,30 +18,30 @@ const QString titreErreur = QStringLiteral("Erreur");
 void Jeu::tourOrdinateur(VirdoWindow &fenetre)
 {
     Partie &partie = m_partie;
-    fenetre.control("Joueur")->hide();
-    fenetre.control("nbj")->hide();
-    fenetre.control("Envoi")->hide();
-    fenetre.control("Ordinateur")->hide();
-    fenetre.control("nombreordinateur")->show();
+    fenetre.control(VirdoControl::Joueur)->hide();
+    fenetre.control(VirdoControl::nbj)->hide();
+    fenetre.control(VirdoControl::Envoi)->hide();
+    fenetre.control(VirdoControl::Ordinateur)->hide();
+    fenetre.control(VirdoControl::nombreordinateur)->show();
 
     CoupOrdinateur(partie, m_hasard);
-    setTexte(fenetre.control("nombreordinateur"),
+    setTexte(fenetre.control(VirdoControl::nombreordinateur),
              QStringLiteral("Moi, l'ordinateur, j'ai joué:") + formatSigne(partie.nombrejoue));
-    setTexte(fenetre.control("Nombre"), formatSigne(partie.total));
+    setTexte(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
     if (partie.total == partie.objectif) {
         AnnonceVictoire();
         return;
     }
-    setTexte(fenetre.control("nbj"), QString());
+    setTexte(fenetre.control(VirdoControl::nbj), QString());
     passerLaMain();
 }
 
 void Jeu::tourJoueur(VirdoWindow &fenetre)
 {
     Partie &partie = m_partie;
-    fenetre.control("Joueur")->hide();
-    fenetre.control("Ordinateur")->hide();
-    QWidget *nbj = fenetre.control("nbj");
+    fenetre.control(VirdoControl::Joueur)->hide();
+    fenetre.control(VirdoControl::Ordinateur)->hide();
+    QWidget *nbj = fenetre.control(VirdoControl::nbj);
     const Verdict verdict = jugerEntree(texte(nbj), partie.nbmaxi);
     partie.nombrejoue = verdict.nombre;
     nbj->hide();
@@ -65,7 +64,7 @@ void Jeu::tourJoueur(VirdoWindow &fenetre)
     }
     case Entree::Acceptee:
         ajouterAuTotal(partie);
-        setTexte(fenetre.control("Nombre"), formatSigne(partie.total));
+        setTexte(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
         if (partie.total == partie.objectif) {
             AnnonceVictoire();
             return;
@@ -89,12 +88,12 @@ void Jeu::passerLaMain()
 {
     VirdoWindow &fenetre = *m_principale;
     Partie &partie = m_partie;
-    QWidget *nj = fenetre.control("nj");
-    QWidget *nbj = fenetre.control("nbj");
-    QWidget *envoi = fenetre.control("Envoi");
+    QWidget *nj = fenetre.control(VirdoControl::nj);
+    QWidget *nbj = fenetre.control(VirdoControl::nbj);
+    QWidget *envoi = fenetre.control(VirdoControl::Envoi);
     if (partie.tour == Tour::Ordinateur || partie.tour == Tour::Refus) {
-        fenetre.control("Joueur")->hide();
-        fenetre.control("Ordinateur")->hide();
+        fenetre.control(VirdoControl::Joueur)->hide();
+        fenetre.control(VirdoControl::Ordinateur)->hide();
         setTexte(nj, partie.prenom + QStringLiteral(", à toi de proposer un nombre >"));
         nj->show();
         nbj->show();
@@ -103,8 +102,8 @@ void Jeu::passerLaMain()
         setTexte(envoi, QStringLiteral("Clique pour valider ton nombre"));
         partie.tour = Tour::Joueur;
     } else {
-        fenetre.control("Ordinateur")->hide();
-        QWidget *nombreordinateur = fenetre.control("nombreordinateur");
+        fenetre.control(VirdoControl::Ordinateur)->hide();
+        QWidget *nombreordinateur = fenetre.control(VirdoControl::nombreordinateur);
         nombreordinateur->show();
         setTexte(nombreordinateur, QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
         envoi->show();

@@ -1,9 +1,6 @@
 #include "flow/jeu.h"
 #include "media/soundplayer.h"
-#include "windows/gamewindow.h"
-#include "windows/rejouerwindow.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
 
 namespace virdo {
 
@@ -14,7 +11,7 @@ void Jeu::clicFin()
     eureka().hide();
     RejouerWindow &fenetre = rejouer();
     fenetre.show();
-    setTexte(fenetre.control("nj"), m_partie.prenom);
+    setTexte(fenetre.control(RejouerControl::nj), m_partie.prenom);
     // Silence once the replay window is up, before the main window goes.
     m_son.stop();
     dechargerPrincipale();
@@ -26,9 +23,9 @@ void Jeu::clicOui()
     // arrives before the first has done its work would load a second main window.
     if (m_principale || !m_rejouer || m_rejouer->isHidden())
         return;
-    m_nomjoueur = texte(m_rejouer->control("nj"));
+    m_nomjoueur = texte(m_rejouer->control(RejouerControl::nj));
     chargerPrincipale();
-    setTexte(m_principale->control("ndj"), m_nomjoueur);
+    setTexte(m_principale->control(VirdoControl::ndj), m_nomjoueur);
     m_rejouer->hide();
 }
 

@@ -3,11 +3,9 @@
 #include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/centring.h"
-#include "windows/rejouerwindow.h"
-#include "windows/virdowindow.h"
-#include "windows/windowtables.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 
 namespace virdo {
 
@@ -44,21 +42,20 @@ void Jeu::chargerPrincipale()
 
 void Jeu::connecterPrincipale(VirdoWindow *fenetre)
 {
-    auto bouton = [fenetre](const char *nom) { return fenetre->control<QAbstractButton>(nom); };
-    connect(bouton("Identite"), &QAbstractButton::clicked, fenetre, [this] { clicIdentite(); });
+    auto bouton = [fenetre](VirdoControl nom) { return fenetre->button(nom); };
+    connect(bouton(VirdoControl::Identite), &QAbstractButton::clicked, fenetre, [this] { clicIdentite(); });
     for (int k = 1; k <= 8; ++k) {
-        const QByteArray nom = "Check" + QByteArray::number(k);
-        connect(bouton(nom.constData()), &QAbstractButton::clicked, fenetre, [this, k] {
+        connect(fenetre->checkBox(caseProgramme(k)), &QAbstractButton::clicked, fenetre, [this, k] {
             clicProgramme(k);
             // A game begins: the sound and pictures of its end get ready meanwhile.
             m_son.prepare();
             preparePictures();
         });
     }
-    connect(bouton("Joueur"), &QAbstractButton::clicked, fenetre, [this] { clicJoueur(); });
-    connect(bouton("Ordinateur"), &QAbstractButton::clicked, fenetre, [this] { clicOrdinateur(); });
-    connect(bouton("Envoi"), &QAbstractButton::clicked, this, &Jeu::clicEnvoi);
-    connect(bouton("FIN"), &QAbstractButton::clicked, this, &Jeu::clicFin);
+    connect(bouton(VirdoControl::Joueur), &QAbstractButton::clicked, fenetre, [this] { clicJoueur(); });
+    connect(bouton(VirdoControl::Ordinateur), &QAbstractButton::clicked, fenetre, [this] { clicOrdinateur(); });
+    connect(bouton(VirdoControl::Envoi), &QAbstractButton::clicked, this, &Jeu::clicEnvoi);
+    connect(bouton(VirdoControl::FIN), &QAbstractButton::clicked, this, &Jeu::clicFin);
     connect(fenetre, &GameWindow::closeRequested, this, &Jeu::terminer);
 }
 
@@ -69,9 +66,9 @@ RejouerWindow &Jeu::rejouer()
         m_nomjoueur.clear();
         // Centred once: later showings keep the window where the player left it.
         centrerSurEcran(m_rejouer);
-        connect(m_rejouer->control<QAbstractButton>("OUI"), &QAbstractButton::clicked, this,
+        connect(m_rejouer->button(RejouerControl::OUI), &QAbstractButton::clicked, this,
                 &Jeu::clicOui);
-        connect(m_rejouer->control<QAbstractButton>("NON"), &QAbstractButton::clicked, this,
+        connect(m_rejouer->button(RejouerControl::NON), &QAbstractButton::clicked, this,
                 &Jeu::clicNon);
         // Closing the replay window through its frame means "no more games".
         connect(m_rejouer, &GameWindow::closeRequested, this, &Jeu::clicNon);
@@ -79,10 +76,10 @@ RejouerWindow &Jeu::rejouer()
     return *m_rejouer;
 }
 
-GameWindow &Jeu::eureka()
+EurekaWindow &Jeu::eureka()
 {
     if (!m_eureka) {
-        m_eureka = new GameWindow(eurekaWindowSpec());
+        m_eureka = new EurekaWindow;
         // Closing it before FIN hides it and silences its tune; FIN still ends the game.
         connect(m_eureka, &GameWindow::closeRequested, this, [this] {
             m_eureka->hide();

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "engine/partie.h"
-#include "windows/rejouerwindow.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,7 +30,7 @@ public:
     VirdoWindow *principale() const { return m_principale; }
     // Using a window that is not loaded loads it first, hidden.
     RejouerWindow &rejouer();
-    GameWindow &eureka();
+    EurekaWindow &eureka();
     bool rejouerCharge() const { return m_rejouer; }
     bool eurekaCharge() const { return m_eureka; }
 
@@ -92,7 +91,7 @@ private:
     QString m_nomjoueur;
     QPointer<VirdoWindow> m_principale;
     QPointer<RejouerWindow> m_rejouer;
-    QPointer<GameWindow> m_eureka;
+    QPointer<EurekaWindow> m_eureka;
 };
 
 } // namespace virdo

@@ -1,7 +1,6 @@
 #include "flow/jeu.h"
 
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
 
 namespace virdo {
 
@@ -24,39 +23,39 @@ void Jeu::clicJoueur()
 {
     VirdoWindow &fenetre = *m_principale;
     Partie &partie = m_partie;
-    fenetre.control("Ordinateur")->hide();
-    fenetre.control("Joueur")->hide();
+    fenetre.control(VirdoControl::Ordinateur)->hide();
+    fenetre.control(VirdoControl::Joueur)->hide();
     partie.tour = Tour::Joueur;
-    QWidget *nj = fenetre.control("nj");
-    QWidget *nombreordinateur = fenetre.control("nombreordinateur");
+    QWidget *nj = fenetre.control(VirdoControl::nj);
+    QWidget *nombreordinateur = fenetre.control(VirdoControl::nombreordinateur);
     elargir(nj, largeurNj);
     elargir(nombreordinateur, largeurNombreOrdinateur);
     nombreordinateur->show();
     setTexte(nombreordinateur, QStringLiteral("J'attends patiemment mon tour pour jouer ..."));
     setTexte(nj, partie.prenom + QStringLiteral(", propose un nombre >"));
     nj->show();
-    QWidget *nbj = fenetre.control("nbj");
+    QWidget *nbj = fenetre.control(VirdoControl::nbj);
     nbj->show();
     donnerFocus(nbj);
-    fenetre.control("Envoi")->show();
+    fenetre.control(VirdoControl::Envoi)->show();
 }
 
 void Jeu::clicOrdinateur()
 {
     VirdoWindow &fenetre = *m_principale;
     Partie &partie = m_partie;
-    fenetre.control("Joueur")->hide();
-    fenetre.control("Ordinateur")->hide();
+    fenetre.control(VirdoControl::Joueur)->hide();
+    fenetre.control(VirdoControl::Ordinateur)->hide();
     partie.tour = Tour::Ordinateur;
-    QWidget *nj = fenetre.control("nj");
+    QWidget *nj = fenetre.control(VirdoControl::nj);
     elargir(nj, largeurNj);
     nj->show();
     setTexte(nj, partie.prenom + QStringLiteral(", attends ton tour pour jouer ..."));
-    QWidget *nombreordinateur = fenetre.control("nombreordinateur");
+    QWidget *nombreordinateur = fenetre.control(VirdoControl::nombreordinateur);
     elargir(nombreordinateur, largeurNombreOrdinateur);
     nombreordinateur->show();
     setTexte(nombreordinateur, QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
-    QWidget *envoi = fenetre.control("Envoi");
+    QWidget *envoi = fenetre.control(VirdoControl::Envoi);
     envoi->show();
     setTexte(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
 }

@@ -1,5 +1,7 @@
 #include "windows/windowtables.h"
 
+#include <string_view>
+
 namespace virdo {
 
 namespace {
@@ -10,9 +12,17 @@ constexpr ControlSpec controls[] = {
     {"Photo", Kind::PictureBox, "", 0, 0, 4575, 4215, 0, true, {}, defaultColour, defaultColour, Qt::AlignLeft, "Image de la victoire"},
 };
 
+// The names of EurekaControl stand for the rows of this table.
+constexpr bool at(EurekaControl key, std::string_view name)
+{
+    return controls[std::size_t(key)].name == name;
+}
+static_assert(std::size(controls) == std::size_t(EurekaControl::Photo) + 1);
+static_assert(at(EurekaControl::CRI, "CRI") && at(EurekaControl::Photo, "Photo"));
+
 } // namespace
 
-const WindowSpec &eurekaWindowSpec()
+const WindowSpec &windowSpec(EurekaControl)
 {
     static const WindowSpec spec{
         "Eureka",

@@ -1,23 +1,52 @@
 #include "windows/gamewindow.h"
 
+#include "windows/picturebox.h"
 #include "windows/windowbuilder.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLineEdit>
 
 namespace virdo {
 
 GameWindow::GameWindow(const WindowSpec &spec, QWidget *parent)
     : QWidget(parent)
     , m_spec(spec)
+    , m_controls(buildWindow(this, spec))
 {
-    buildWindow(this, spec);
 }
 
-QWidget *GameWindow::control(const char *name) const
+QWidget *GameWindow::controlAt(std::size_t row) const
 {
-    QWidget *widget = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(widget, "GameWindow::control", name);
-    return widget;
+    Q_ASSERT(row < m_controls.size());
+    return m_controls[row];
+}
+
+QWidget *GameWindow::controlOf(std::size_t row, Kind kind) const
+{
+    Q_ASSERT_X(m_spec.controls[row].kind == kind, "GameWindow", m_spec.controls[row].name);
+    return controlAt(row);
+}
+
+QAbstractButton *GameWindow::buttonAt(std::size_t row) const
+{
+    return static_cast<QAbstractButton *>(controlOf(row, Kind::Button));
+}
+
+QLineEdit *GameWindow::textBoxAt(std::size_t row) const
+{
+    return static_cast<QLineEdit *>(controlOf(row, Kind::TextBox));
+}
+
+QCheckBox *GameWindow::checkBoxAt(std::size_t row) const
+{
+    return static_cast<QCheckBox *>(controlOf(row, Kind::CheckBox));
+}
+
+PictureBox *GameWindow::pictureBoxAt(std::size_t row) const
+{
+    return static_cast<PictureBox *>(controlOf(row, Kind::PictureBox));
 }
 
 void GameWindow::closeEvent(QCloseEvent *event)

@@ -4,7 +4,15 @@
 
 #include <QWidget>
 
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+
 namespace virdo {
+
+class PictureBox;
 
 // A top-level window of the game, built from its table of controls. Each control
 // carries its name in the game as objectName.
@@ -17,11 +25,6 @@ public:
 
     const WindowSpec &spec() const { return m_spec; }
 
-    // The control of that name; every name the handlers use is in the table.
-    QWidget *control(const char *name) const;
-    template<typename T>
-    T *control(const char *name) const { return qobject_cast<T *>(control(name)); }
-
 signals:
     // The player closed the window through its frame; what else follows is the game's choice.
     void closeRequested();
@@ -29,8 +32,18 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+    // The control of that row of the table, checked to be of the kind asked for.
+    QWidget *controlAt(std::size_t row) const;
+    QAbstractButton *buttonAt(std::size_t row) const;
+    QLineEdit *textBoxAt(std::size_t row) const;
+    QCheckBox *checkBoxAt(std::size_t row) const;
+    PictureBox *pictureBoxAt(std::size_t row) const;
+
 private:
+    QWidget *controlOf(std::size_t row, Kind kind) const;
+
     const WindowSpec &m_spec;
+    std::vector<QWidget *> m_controls; // in the order of the table
 };
 
 } // namespace virdo

@@ -1,5 +1,7 @@
 #include "windows/windowtables.h"
 
+#include <string_view>
+
 namespace virdo {
 
 namespace {
@@ -20,9 +22,19 @@ constexpr ControlSpec controls[] = {
     {"Label1", Kind::Label, "Veux-tu rejouer ?", 360, 840, 4215, 615, 0, true, {"Script MT Bold", 26.25, true, false}, navy, lightCyan},
 };
 
+// The names of RejouerControl stand for the rows of this table.
+constexpr bool at(RejouerControl key, std::string_view name)
+{
+    return controls[std::size_t(key)].name == name;
+}
+static_assert(std::size(controls) == std::size_t(RejouerControl::Label1) + 1);
+static_assert(at(RejouerControl::nj, "nj") && at(RejouerControl::NON, "NON") &&
+              at(RejouerControl::OUI, "OUI") && at(RejouerControl::Label2, "Label2") &&
+              at(RejouerControl::Label1, "Label1"));
+
 } // namespace
 
-const WindowSpec &rejouerWindowSpec()
+const WindowSpec &windowSpec(RejouerControl)
 {
     static const WindowSpec spec{
         "Rejouer",

@@ -1,7 +1,6 @@
 #include "windows/toolkit.h"
 
 #include "windows/multilinebox.h"
-#include "windows/picturebox.h"
 #include "windows/twips.h"
 
 #include <QAbstractButton>
@@ -52,10 +51,8 @@ void setGauche(QWidget *control, int twips)
     control->move(twipsToPixelsX(control, twips), control->y());
 }
 
-void decocher(QWidget *checkBox)
+void decocher(QCheckBox *box)
 {
-    auto *box = qobject_cast<QCheckBox *>(checkBox);
-    Q_ASSERT(box);
     const QSignalBlocker noClick(box);
     box->setChecked(false);
 }
@@ -63,13 +60,6 @@ void decocher(QWidget *checkBox)
 void donnerFocus(QWidget *control)
 {
     control->setFocus(Qt::OtherFocusReason);
-}
-
-void setImage(QWidget *pictureBox, const QPixmap &image)
-{
-    auto *box = qobject_cast<PictureBox *>(pictureBox);
-    Q_ASSERT(box);
-    box->setPicture(image);
 }
 
 } // namespace virdo

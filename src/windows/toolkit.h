@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QPixmap;
+class QCheckBox;
 class QWidget;
 
 namespace virdo {
@@ -18,10 +18,8 @@ void setLargeur(QWidget *control, int twips);
 void setGauche(QWidget *control, int twips);
 
 // Clears a check box; this is not a click by the player and runs no handler.
-void decocher(QWidget *checkBox);
+void decocher(QCheckBox *box);
 
 void donnerFocus(QWidget *control);
-
-void setImage(QWidget *pictureBox, const QPixmap &image);
 
 } // namespace virdo

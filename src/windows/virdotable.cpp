@@ -1,5 +1,7 @@
 #include "windows/windowtables.h"
 
+#include <string_view>
+
 namespace virdo {
 
 namespace {
@@ -54,9 +56,35 @@ constexpr ControlSpec controls[] = {
     {"Bonjour", Kind::Label, "Bonjour, comment t'appelles-tu ?", 120, 120, 4215, 375, 0, true, times1425, blue, lightGrey},
 };
 
+// The names of VirdoControl stand for the rows of this table.
+constexpr bool at(VirdoControl key, std::string_view name)
+{
+    return controls[std::size_t(key)].name == name;
+}
+static_assert(std::size(controls) == std::size_t(VirdoControl::Bonjour) + 1);
+static_assert(at(VirdoControl::FIN, "FIN") && at(VirdoControl::Envoi, "Envoi") &&
+              at(VirdoControl::BUT, "BUT") && at(VirdoControl::Nombre, "Nombre") &&
+              at(VirdoControl::nbj, "nbj") && at(VirdoControl::nombreordinateur, "nombreordinateur") &&
+              at(VirdoControl::nj, "nj") && at(VirdoControl::Ordinateur, "Ordinateur") &&
+              at(VirdoControl::Joueur, "Joueur") && at(VirdoControl::Tirage, "Tirage") &&
+              at(VirdoControl::Check8, "Check8") && at(VirdoControl::Check7, "Check7") &&
+              at(VirdoControl::Check6, "Check6") && at(VirdoControl::Check5, "Check5") &&
+              at(VirdoControl::Check4, "Check4") && at(VirdoControl::Check3, "Check3") &&
+              at(VirdoControl::Check2, "Check2") && at(VirdoControl::Check1, "Check1") &&
+              at(VirdoControl::Accueil, "Accueil") && at(VirdoControl::Identite, "Identite") &&
+              at(VirdoControl::ndj, "ndj") && at(VirdoControl::Label3, "Label3") &&
+              at(VirdoControl::Affichage, "Affichage") && at(VirdoControl::Liste, "Liste") &&
+              at(VirdoControl::Bonjour, "Bonjour"));
+
 } // namespace
 
-const WindowSpec &virdoWindowSpec()
+VirdoControl caseProgramme(int k)
+{
+    Q_ASSERT(k >= 1 && k <= 8);
+    return VirdoControl(int(VirdoControl::Check1) - (k - 1));
+}
+
+const WindowSpec &windowSpec(VirdoControl)
 {
     static const WindowSpec spec{
         "VIRDO",

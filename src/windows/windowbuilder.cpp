@@ -95,7 +95,7 @@ void condenseToFit(QLabel *label, int width, int height)
 
 } // namespace
 
-void buildWindow(QWidget *window, const WindowSpec &spec)
+std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec)
 {
     window->setObjectName(QString::fromUtf8(spec.name));
     window->setWindowTitle(QString::fromUtf8(spec.caption));
@@ -115,9 +115,11 @@ void buildWindow(QWidget *window, const WindowSpec &spec)
         window->resize(client);
 
     // Widgets created later are drawn above earlier ones, so the bottom row comes first.
+    std::vector<QWidget *> controls(spec.controls.size());
     std::vector<std::pair<int, QWidget *>> focusable;
     for (auto row = spec.controls.rbegin(); row != spec.controls.rend(); ++row) {
         QWidget *control = createControl(*row, window);
+        controls[std::size_t(spec.controls.rend() - row - 1)] = control;
         control->setObjectName(QString::fromUtf8(row->name));
         if (row->font.face)
             control->setFont(fontFor(row->font));
@@ -144,6 +146,7 @@ void buildWindow(QWidget *window, const WindowSpec &spec)
             break;
         }
     }
+    return controls;
 }
 
 } // namespace virdo

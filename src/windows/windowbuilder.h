@@ -4,13 +4,16 @@
 
 #include <QFont>
 
+#include <vector>
+
 class QWidget;
 
 namespace virdo {
 
 // Gives the window its caption, size, frame, colours, font and icon, and creates
-// its controls from the table, with their stacking and tab order.
-void buildWindow(QWidget *window, const WindowSpec &spec);
+// its controls from the table, with their stacking and tab order. Answers the controls
+// in the order of the table.
+std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec);
 
 QFont fontFor(const FontSpec &spec);
 

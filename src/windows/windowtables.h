@@ -4,9 +4,22 @@
 
 namespace virdo {
 
-// The three windows as the designer laid them out.
-const WindowSpec &virdoWindowSpec();
-const WindowSpec &rejouerWindowSpec();
-const WindowSpec &eurekaWindowSpec();
+// The controls of each window by their names in the game, in the order of its table
+// (topmost first); the table checks that its rows stand in this order.
+enum class VirdoControl {
+    FIN, Envoi, BUT, Nombre, nbj, nombreordinateur, nj, Ordinateur, Joueur, Tirage,
+    Check8, Check7, Check6, Check5, Check4, Check3, Check2, Check1,
+    Accueil, Identite, ndj, Label3, Affichage, Liste, Bonjour,
+};
+enum class RejouerControl { nj, NON, OUI, Label2, Label1 };
+enum class EurekaControl { CRI, Photo };
+
+// The box Check<k> of program k (1 ... 8).
+VirdoControl caseProgramme(int k);
+
+// The three windows as the designer laid them out, each found by the names of its controls.
+const WindowSpec &windowSpec(VirdoControl);
+const WindowSpec &windowSpec(RejouerControl);
+const WindowSpec &windowSpec(EurekaControl);
 
 } // namespace virdo

@@ -142,9 +142,9 @@ void TestAnnonceVictoire::stepsComeInOrder()
     if (partiePrecedente) {
         // The earlier game was won by the other side: its picture and text are still there.
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Inès"), !joueurGagne));
-        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
-        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
-        ancienCri = virdo::texte(jeu.eureka().control("CRI"));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+        ancienCri = virdo::texte(jeu.eureka().control(EurekaControl::CRI));
         QVERIFY(!ancienCri.isEmpty());
     }
     // After OUI the name is already in ndj.
@@ -168,15 +168,15 @@ void TestAnnonceVictoire::stepsComeInOrder()
         bool finVisible = false;
     } auShow;
     EspionAffichage espion(QStringLiteral("Eureka"), [&](QWidget *eureka) {
-        auto *fenetre = static_cast<virdo::GameWindow *>(eureka);
+        auto *fenetre = static_cast<virdo::EurekaWindow *>(eureka);
         ++auShow.affichages;
         auShow.photo = pilote::photo(*fenetre);
         auShow.appels = son.calls.size();
-        auShow.cri = virdo::texte(fenetre->control("CRI"));
-        auShow.nj = virdo::texte(principale->control("nj"));
-        auShow.nombreordinateur = virdo::texte(principale->control("nombreordinateur"));
-        auShow.envoiVisible = principale->control("Envoi")->isVisible();
-        auShow.finVisible = principale->control("FIN")->isVisible();
+        auShow.cri = virdo::texte(fenetre->control(EurekaControl::CRI));
+        auShow.nj = virdo::texte(principale->control(VirdoControl::nj));
+        auShow.nombreordinateur = virdo::texte(principale->control(VirdoControl::nombreordinateur));
+        auShow.envoiVisible = principale->control(VirdoControl::Envoi)->isVisible();
+        auShow.finVisible = principale->control(VirdoControl::FIN)->isVisible();
     });
 
     struct
@@ -191,7 +191,7 @@ void TestAnnonceVictoire::stepsComeInOrder()
         if (!jeu.eurekaCharge())
             return;
         auSon.eurekaVisible = jeu.eureka().isVisible();
-        auSon.cri = virdo::texte(jeu.eureka().control("CRI"));
+        auSon.cri = virdo::texte(jeu.eureka().control(EurekaControl::CRI));
         auSon.photo = pilote::photo(jeu.eureka());
     };
 
@@ -212,14 +212,14 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QCOMPARE(auSon.cri, ancienCri); // CRI comes after the sound
     QVERIFY(auSon.photo == imageAttendue);
 
-    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")), attendus.cri);
+    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)), attendus.cri);
     QVERIFY(jeu.eureka().isVisible());
     QVERIFY(principale->isVisible());
-    QVERIFY(!principale->control("Envoi")->isVisible());
-    QVERIFY(!principale->control("nbj")->isVisible());
-    QVERIFY(principale->control("FIN")->isVisible());
-    QCOMPARE(virdo::texte(principale->control("FIN")), QStringLiteral("Suite ou FIN"));
-    QCOMPARE(virdo::texte(principale->control("Nombre")), QStringLiteral(" 100"));
+    QVERIFY(!principale->control(VirdoControl::Envoi)->isVisible());
+    QVERIFY(!principale->control(VirdoControl::nbj)->isVisible());
+    QVERIFY(principale->control(VirdoControl::FIN)->isVisible());
+    QCOMPARE(virdo::texte(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
+    QCOMPARE(virdo::texte(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
 }
 
 void TestAnnonceVictoire::winnerFiles_data()
@@ -303,13 +303,13 @@ void TestAnnonceVictoire::winnerTexts()
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
 
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(virdo::texte(principale.control("nj")), nj);
-    QCOMPARE(virdo::texte(principale.control("nombreordinateur")), nombreordinateur);
-    QVERIFY(principale.control("nj")->isVisible());
-    QVERIFY(principale.control("nombreordinateur")->isVisible());
-    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")), cri);
+    QCOMPARE(virdo::texte(principale.control(VirdoControl::nj)), nj);
+    QCOMPARE(virdo::texte(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
+    QVERIFY(principale.control(VirdoControl::nj)->isVisible());
+    QVERIFY(principale.control(VirdoControl::nombreordinateur)->isVisible());
+    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)), cri);
 
-    const QTextDocument *document = jeu.eureka().control<virdo::MultiLineBox>("CRI")->document();
+    const QTextDocument *document = qobject_cast<virdo::MultiLineBox *>(jeu.eureka().control(EurekaControl::CRI))->document();
     QStringList lignes;
     for (QTextBlock bloc = document->begin(); bloc.isValid(); bloc = bloc.next()) {
         lignes << bloc.text();
@@ -341,13 +341,13 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));
-    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
     virdo::VirdoWindow &principale = *jeu.principale();
 
     // FIN is left alone: the player chooses the program again and plays on.
-    PILOTE(pilote::cliquer(principale, "Check1"));
+    PILOTE(pilote::cliquer(principale, VirdoControl::Check1));
     QCOMPARE(int(jeu.partie().total), 0); // Nombre keeps " 100" until the next move
-    PILOTE(pilote::cliquer(principale, secondGagnant ? "Joueur" : "Ordinateur"));
+    PILOTE(pilote::cliquer(principale, secondGagnant ? VirdoControl::Joueur : VirdoControl::Ordinateur));
     PILOTE(pilote::finir(jeu, secondGagnant));
 
     QCOMPARE(son.calls, (QStringList{QStringLiteral("play:") + sonDuGagnant(premierGagnant),
@@ -356,7 +356,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QCOMPARE(&jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
     QVERIFY(pilote::photo(*eureka) == pilote::fichierImage(imageDuGagnant(secondGagnant)));
-    QCOMPARE(virdo::texte(eureka->control("CRI")), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
+    QCOMPARE(virdo::texte(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
     int victoires = 0;
     for (const QWidget *w : QApplication::topLevelWidgets())
         victoires += w->objectName() == QLatin1String("Eureka");
@@ -388,6 +388,6 @@ void TestAnnonceVictoire::focusGoesToFin()
     virdo::VirdoWindow *fenetre = jeu.principale();
     PILOTE(pilote::finir(jeu, joueurGagne));
 
-    QCOMPARE(fenetre->focusWidget(), fenetre->control("FIN"));
-    QCOMPARE(fenetre->control<QLineEdit>("ndj")->selectedText(), QString());
+    QCOMPARE(fenetre->focusWidget(), fenetre->control(VirdoControl::FIN));
+    QCOMPARE(fenetre->textBox(VirdoControl::ndj)->selectedText(), QString());
 }

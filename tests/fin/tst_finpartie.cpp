@@ -19,7 +19,7 @@ QStringList controlesAffiches(const virdo::GameWindow &fenetre)
 {
     QStringList noms;
     for (const virdo::ControlSpec &control : fenetre.spec().controls) {
-        if (fenetre.control(control.name)->isVisible())
+        if (pilote::parNom(fenetre, QLatin1String(control.name))->isVisible())
             noms << QLatin1String(control.name);
     }
     noms.sort();
@@ -83,7 +83,7 @@ void TestFinPartie::finLeavesTheGame()
         const QString prenom = QStringLiteral("Lou %1").arg(partie);
         PILOTE(pilote::jouerPartie(jeu, prenom, joueurGagne));
         QPointer<virdo::VirdoWindow> principale = jeu.principale();
-        QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+        QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
         QVERIFY(eureka->isVisible());
         const qsizetype appelsAvant = son.calls.size();
 
@@ -102,10 +102,10 @@ void TestFinPartie::finLeavesTheGame()
             auStop.eurekaCache = eureka && !eureka->isVisible();
             auStop.rejouerAffiche = jeu.rejouerCharge() && jeu.rejouer().isVisible();
             if (jeu.rejouerCharge())
-                auStop.nomAffiche = virdo::texte(jeu.rejouer().control("nj"));
+                auStop.nomAffiche = virdo::texte(jeu.rejouer().control(RejouerControl::nj));
             auStop.principaleAffichee = principale && jeu.principale() == principale && principale->isVisible();
         };
-        PILOTE(pilote::cliquer(*principale, "FIN"));
+        PILOTE(pilote::cliquer(*principale, VirdoControl::FIN));
         son.onCall = nullptr;
 
         QCOMPARE(son.calls.mid(appelsAvant), QStringList{QStringLiteral("stop")});
@@ -120,7 +120,7 @@ void TestFinPartie::finLeavesTheGame()
         QVERIFY(jeu.eurekaCharge());
         virdo::RejouerWindow &rejouer = jeu.rejouer();
         QVERIFY(rejouer.isVisible());
-        QCOMPARE(virdo::texte(rejouer.control("nj")), prenom);
+        QCOMPARE(virdo::texte(rejouer.control(RejouerControl::nj)), prenom);
         if (partie == 1)
             premierRejouer = &rejouer;
         QCOMPARE(&rejouer, premierRejouer.data());
@@ -132,7 +132,7 @@ void TestFinPartie::finLeavesTheGame()
         QCOMPARE(termine.count(), 0);
 
         if (partie < parties)
-            PILOTE(pilote::cliquer(rejouer, "OUI"));
+            PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
     }
 }
 
@@ -164,12 +164,12 @@ void TestFinPartie::ouiStartsAFreshGame()
     QPointer<virdo::VirdoWindow> ancienne = jeu.principale();
     const QImage image = pilote::photo(jeu.eureka());
     QVERIFY(!image.isNull());
-    PILOTE(pilote::cliquer(*ancienne, "FIN"));
+    PILOTE(pilote::cliquer(*ancienne, VirdoControl::FIN));
     QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
-    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
     const QStringList appelsAvant = son.calls;
 
-    PILOTE(pilote::cliquer(*rejouer, "OUI"));
+    PILOTE(pilote::cliquer(*rejouer, RejouerControl::OUI));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(ancienne.isNull());
@@ -178,15 +178,14 @@ void TestFinPartie::ouiStartsAFreshGame()
     QVERIFY(principale->isVisible());
     QCOMPARE(controlesAffiches(*principale),
              (QStringList{"Affichage", "BUT", "Bonjour", "Identite", "Label3", "Nombre", "ndj"}));
-    QCOMPARE(virdo::texte(principale->control("ndj")), nom);
-    QCOMPARE(virdo::texte(principale->control("Nombre")), QStringLiteral("0"));
-    QCOMPARE(virdo::texte(principale->control("BUT")), QString());
+    QCOMPARE(virdo::texte(principale->control(VirdoControl::ndj)), nom);
+    QCOMPARE(virdo::texte(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
+    QCOMPARE(virdo::texte(principale->control(VirdoControl::BUT)), QString());
     for (const char *message : {"nj", "nombreordinateur", "nbj", "Accueil", "Tirage"})
-        QCOMPARE(virdo::texte(principale->control(message)), QString());
-    QCOMPARE(virdo::texte(principale->control("Envoi")), QStringLiteral("Clique ici pour continuer"));
+        QCOMPARE(virdo::texte(pilote::parNom(*principale, QLatin1String(message))), QString());
+    QCOMPARE(virdo::texte(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
     for (int k = 1; k <= 8; ++k) {
-        const QByteArray boite = "Check" + QByteArray::number(k);
-        QVERIFY2(!principale->control<QCheckBox>(boite.constData())->isChecked(), boite.constData());
+        QVERIFY2(!principale->checkBox(virdo::caseProgramme(k))->isChecked(), qPrintable(QString::number(k)));
     }
 
     QVERIFY(rejouer && !rejouer->isVisible());
@@ -218,16 +217,16 @@ void TestFinPartie::nonEndsTheProgram()
 
     for (int partie = 1; partie <= parties; ++partie) {
         if (partie > 1)
-            PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+            PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
         PILOTE(pilote::jouerPartie(jeu, partie == 1 ? std::optional(QStringLiteral("Max")) : std::nullopt, partie == 1));
-        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     }
     QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
-    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
     const QStringList appelsAvant = son.calls;
     QCOMPARE(termine.count(), 0);
 
-    PILOTE(pilote::cliquer(*rejouer, "NON"));
+    PILOTE(pilote::cliquer(*rejouer, RejouerControl::NON));
 
     QCOMPARE(termine.count(), 1);
     QVERIFY(!jeu.rejouerCharge());
@@ -265,38 +264,38 @@ void TestFinPartie::gamesInARow()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));
-    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     virdo::RejouerWindow &rejouer = jeu.rejouer();
-    QCOMPARE(virdo::texte(rejouer.control("nj")), QStringLiteral("Ambre"));
+    QCOMPARE(virdo::texte(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
     if (!renomme.isNull())
-        PILOTE(pilote::taper(rejouer, "nj", renomme));
-    PILOTE(pilote::cliquer(rejouer, "OUI"));
-    QCOMPARE(virdo::texte(jeu.principale()->control("ndj")), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+        PILOTE(pilote::taper(rejouer, RejouerControl::nj, renomme));
+    PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
+    QCOMPARE(virdo::texte(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
 
     // The second game takes the name as it stands in ndj.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     virdo::VirdoWindow &principale = *jeu.principale();
     QCOMPARE(jeu.partie().prenom, secondNom);
-    QCOMPARE(virdo::texte(principale.control("nj")),
+    QCOMPARE(virdo::texte(principale.control(VirdoControl::nj)),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")),
+    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(",\r\nj'ai vaincu l'ordinateur ! "));
     QVERIFY(jeu.eureka().isVisible());
     QVERIFY(pilote::photo(jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
     QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
 
-    PILOTE(pilote::cliquer(principale, "FIN"));
+    PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
     QCOMPARE(&jeu.rejouer(), &rejouer);
     QVERIFY(rejouer.isVisible());
-    QCOMPARE(virdo::texte(rejouer.control("nj")), secondNom);
+    QCOMPARE(virdo::texte(rejouer.control(RejouerControl::nj)), secondNom);
     QVERIFY2(son.calls == (QStringList{"play:Son2.wav", "stop", "play:victoire.wav", "stop"}), qPrintable(jouees(son.calls)));
     QVERIFY(son.playing.isEmpty());
     QCOMPARE(termine.count(), 0);
 
     // Every OUI takes the name afresh from nj, not the one it took the time before.
-    PILOTE(pilote::taper(rejouer, "nj", QStringLiteral("Capucine")));
-    PILOTE(pilote::cliquer(rejouer, "OUI"));
-    QCOMPARE(virdo::texte(jeu.principale()->control("ndj")), QStringLiteral("Capucine"));
+    PILOTE(pilote::taper(rejouer, RejouerControl::nj, QStringLiteral("Capucine")));
+    PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
+    QCOMPARE(virdo::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
     QCOMPARE(termine.count(), 0);
 }
 

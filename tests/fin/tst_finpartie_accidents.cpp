@@ -163,8 +163,8 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), false));
         avant = pilote::photo(jeu.eureka());
         QVERIFY(avant == imageSurDisque(QStringLiteral("chiffres.bmp")));
-        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
-        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
     }
     son.calls.clear();
 
@@ -173,16 +173,16 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(jeu.eureka().isVisible());
     QVERIFY2(pilote::photo(jeu.eureka()) == avant, "Photo changed although the file could not be read");
     QCOMPARE(son.calls, QStringList{"play:victoire.wav"});
-    QCOMPARE(virdo::texte(jeu.eureka().control("CRI")), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
+    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(virdo::texte(principale.control("nj")), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(virdo::texte(principale.control("nombreordinateur")),
+    QCOMPARE(virdo::texte(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
+    QCOMPARE(virdo::texte(principale.control(VirdoControl::nombreordinateur)),
              QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Yanis !"));
-    QVERIFY(!principale.control("Envoi")->isVisible());
+    QVERIFY(!principale.control(VirdoControl::Envoi)->isVisible());
     QVERIFY(messages.shown.isEmpty());
 
     // And the game can be left as usual.
-    PILOTE(pilote::cliquer(principale, "FIN"));
+    PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
     QVERIFY(jeu.rejouer().isVisible());
     QCOMPARE(son.calls.last(), QStringLiteral("stop"));
 }
@@ -200,8 +200,8 @@ void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
     QVERIFY(pilote::photo(jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
-    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
-    PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+    PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
 
     // Same name, same size: only the content tells the two apart.
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["chiffres.bmp"]}}));
@@ -238,16 +238,16 @@ void TestFinPartieAccidents::missingSoundLetsTheGameGoOn()
         QVERIFY(jeu.eureka().isVisible());
         QVERIFY(pilote::photo(jeu.eureka())
                 == imageSurDisque(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")));
-        QVERIFY(virdo::texte(jeu.eureka().control("CRI")).contains(QStringLiteral("Sacha")));
+        QVERIFY(virdo::texte(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
         // Silent: the tune was refused, nothing loops.
         QTRY_COMPARE(refus.count(), partie);
         QCOMPARE(boucles.count(), 0);
         // The player can still act while the failed tune is around.
-        QVERIFY(jeu.principale()->control("FIN")->isEnabled());
-        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        QVERIFY(jeu.principale()->control(VirdoControl::FIN)->isEnabled());
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
         QCOMPARE(boucles.count(), 0);
         QVERIFY(jeu.rejouer().isVisible());
-        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
     }
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(termine.count(), 0);
@@ -286,10 +286,10 @@ void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn()
     for (int partie = 1; partie <= 2; ++partie) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), false));
         QVERIFY(jeu.eureka().isVisible());
-        QVERIFY(virdo::texte(jeu.eureka().control("CRI")).contains(QStringLiteral("Sacha")));
-        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+        QVERIFY(virdo::texte(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
         QVERIFY(jeu.rejouer().isVisible());
-        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
     }
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(termine.count(), 0);
@@ -308,9 +308,9 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
-    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
-    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
     QVERIFY(rejouer->isVisible());
 
     rejouer->close();
@@ -351,11 +351,11 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
     jeu.demarrer();
 
     if (moment == QLatin1String("greeting")) {
-        PILOTE(pilote::cliquer(*jeu.principale(), "Identite"));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Identite));
     } else if (moment == QLatin1String("mid-game")) {
         PILOTE(pilote::commencer(jeu, QStringLiteral("Tom"), true));
-        PILOTE(pilote::taper(*jeu.principale(), "nbj", QStringLiteral("1")));
-        PILOTE(pilote::cliquer(*jeu.principale(), "Envoi"));
+        PILOTE(pilote::taper(*jeu.principale(), VirdoControl::nbj, QStringLiteral("1")));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Envoi));
     } else if (moment.startsWith(QLatin1String("over"))) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), true));
         QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
@@ -363,10 +363,10 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
             jeu.eureka().close();
     } else if (moment == QLatin1String("second game")) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), false));
-        PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
-        PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
         PILOTE(pilote::commencer(jeu, std::nullopt, false));
-        PILOTE(pilote::cliquer(*jeu.principale(), "Envoi"));
+        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Envoi));
     }
     const bool tuneWasPlaying = !son.playing.isEmpty();
     QPointer<virdo::VirdoWindow> principale = jeu.principale();
@@ -401,7 +401,7 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
-    QPointer<virdo::GameWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
     eureka->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -412,16 +412,16 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
     QCOMPARE(termine.count(), 0);
     virdo::VirdoWindow &principale = *jeu.principale();
     QVERIFY(principale.isVisible());
-    QVERIFY(principale.control("FIN")->isVisible());
+    QVERIFY(principale.control(VirdoControl::FIN)->isVisible());
 
-    PILOTE(pilote::cliquer(principale, "FIN"));
+    PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
     QVERIFY(jeu.rejouer().isVisible());
-    QCOMPARE(virdo::texte(jeu.rejouer().control("nj")), QStringLiteral("Jade"));
+    QCOMPARE(virdo::texte(jeu.rejouer().control(RejouerControl::nj)), QStringLiteral("Jade"));
     QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop", "stop"}));
     QCOMPARE(&jeu.eureka(), eureka.data());
     QVERIFY(!eureka->isVisible());
 
-    PILOTE(pilote::cliquer(jeu.rejouer(), "OUI"));
+    PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     QCOMPARE(&jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
@@ -451,7 +451,7 @@ void TestFinPartieAccidents::secondClickActsOnce()
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
     const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {
-        auto *b = fenetre.control<QAbstractButton>(nom.toLatin1().constData());
+        auto *b = qobject_cast<QAbstractButton *>(pilote::parNom(fenetre, nom));
         b->click();
         b->click();
     };
@@ -464,7 +464,7 @@ void TestFinPartieAccidents::secondClickActsOnce()
         QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
         return;
     }
-    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
+    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     doubleClic(jeu.rejouer(), bouton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (bouton == QLatin1String("NON")) {
@@ -476,11 +476,11 @@ void TestFinPartieAccidents::secondClickActsOnce()
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         principales += fenetre->objectName() == QLatin1String("VIRDO");
     QCOMPARE(principales, 1);
-    QCOMPARE(virdo::texte(jeu.principale()->control("ndj")), QStringLiteral("Lina"));
+    QCOMPARE(virdo::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
     // The game goes on and ends as usual, with nothing left behind.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, false));
-    PILOTE(pilote::cliquer(*jeu.principale(), "FIN"));
-    PILOTE(pilote::cliquer(jeu.rejouer(), "NON"));
+    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+    PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::NON));
     QCOMPARE(termine.count(), 1);
 }
 

@@ -4,11 +4,12 @@
 // real widgets, and the check that a test left no window behind.
 
 #include "answeringmessageboxes.h"
+#include "pilote.h"
 #include "recordingsoundplayer.h"
 #include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,12 +38,11 @@ struct Banc
 
     virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
     virdo::Partie &partie() { return jeu.partie(); }
-    QWidget *ctl(const char *nom) { return jeu.principale()->control(nom); }
-    QLineEdit *boite(const char *nom) { return jeu.principale()->control<QLineEdit>(nom); }
-    QCheckBox *caseProgramme(int k)
-    {
-        return jeu.principale()->control<QCheckBox>(("Check" + QByteArray::number(k)).constData());
-    }
+    QWidget *ctl(VirdoControl nom) { return jeu.principale()->control(nom); }
+    // For the checks that go down a list of names.
+    QWidget *ctl(const QString &nom) { return pilote::parNom(*jeu.principale(), nom); }
+    QLineEdit *boite(VirdoControl nom) { return jeu.principale()->textBox(nom); }
+    QCheckBox *caseProgramme(int k) { return jeu.principale()->checkBox(virdo::caseProgramme(k)); }
 };
 
 inline const QString suiteAccueil = QStringLiteral(
@@ -113,12 +113,18 @@ inline void saluer(Banc &banc, const QString &nom)
     banc.jeu.demarrer();
     QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre()));
     if (!nom.isEmpty())
-        FLOW_DO(taper(banc.boite("ndj"), nom));
-    FLOW_DO(cliquer(banc.ctl("Identite")));
+        FLOW_DO(taper(banc.boite(VirdoControl::ndj), nom));
+    FLOW_DO(cliquer(banc.ctl(VirdoControl::Identite)));
+}
+
+// The button of that caption's name: "Joueur" or "Ordinateur".
+inline VirdoControl bouton(const QString &nom)
+{
+    return nom == QLatin1String("Joueur") ? VirdoControl::Joueur : VirdoControl::Ordinateur;
 }
 
 // Greeting, program k, then the first player ("Joueur" or "Ordinateur").
-inline void commencer(Banc &banc, const QString &nom, int k, const char *premier)
+inline void commencer(Banc &banc, const QString &nom, int k, VirdoControl premier)
 {
     FLOW_DO(saluer(banc, nom));
     FLOW_DO(cliquer(banc.caseProgramme(k)));
@@ -130,7 +136,7 @@ inline void commencer(Banc &banc, const QString &nom, int k, const char *premier
 // main window when a message box closes; the test does what the window manager would.
 inline void verifierFocusNbj(Banc &banc)
 {
-    QWidget *nbj = banc.ctl("nbj");
+    QWidget *nbj = banc.ctl(VirdoControl::nbj);
     QCOMPARE(banc.fenetre().focusWidget(), nbj);
     if (!banc.fenetre().isActiveWindow()) {
         banc.fenetre().activateWindow();

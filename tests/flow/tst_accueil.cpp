@@ -61,17 +61,17 @@ private slots:
         FLOW_DO(saluer(*banc, tape));
 
         QCOMPARE(banc->partie().prenom, prenom);
-        QCOMPARE(texteDe("Accueil"), QStringLiteral("Bonjour ") + prenom + suiteAccueil);
-        QCOMPARE(texteDe("Tirage"), prenom + suiteTirageOffre);
+        QCOMPARE(texteDe(VirdoControl::Accueil), QStringLiteral("Bonjour ") + prenom + suiteAccueil);
+        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageOffre);
         if (tape.isEmpty()) {
-            QVERIFY(texteDe("Accueil").startsWith(
+            QVERIFY(texteDe(VirdoControl::Accueil).startsWith(
                     QStringLiteral("Bonjour Joueur  Anonyme, ce programme va te permettre")));
-            QVERIFY(texteDe("Tirage").startsWith(QStringLiteral("Joueur  Anonyme, tu as le choix entre 8 programmes")));
+            QVERIFY(texteDe(VirdoControl::Tirage).startsWith(QStringLiteral("Joueur  Anonyme, tu as le choix entre 8 programmes")));
         }
         if (tape == QLatin1String(" "))
-            QVERIFY(texteDe("Accueil").startsWith(QStringLiteral("Bonjour  ,")));
+            QVERIFY(texteDe(VirdoControl::Accueil).startsWith(QStringLiteral("Bonjour  ,")));
 
-        QVERIFY(!banc->ctl("Identite")->isVisible());
+        QVERIFY(!banc->ctl(VirdoControl::Identite)->isVisible());
         for (const char *nom : {"Bonjour", "ndj", "Accueil", "Tirage", "Liste", "Nombre", "BUT"})
             QVERIFY2(banc->ctl(nom)->isVisible(), nom);
         for (int k = 1; k <= 8; ++k) {
@@ -84,31 +84,31 @@ private slots:
         QCOMPARE(int(banc->partie().nbmaxi), 0);
         QCOMPARE(int(banc->partie().objectif), 0);
         QCOMPARE(banc->partie().tour, virdo::Tour::Aucun);
-        QCOMPARE(banc->boite("ndj")->text(), tape);
-        QCOMPARE(banc->boite("BUT")->text(), QString());
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
+        QCOMPARE(banc->boite(VirdoControl::ndj)->text(), tape);
+        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QString());
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
 
         // The name, blanks and all, comes back before the comma once a program is chosen.
         FLOW_DO(cliquer(banc->caseProgramme(6)));
-        QCOMPARE(texteDe("Tirage"), prenom + suiteTirageChoix);
+        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageChoix);
     }
 
     // The name is read once, at the greeting: what is typed in ndj afterwards never shows.
     void nomLuUneSeuleFois()
     {
         FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
-        FLOW_DO(taper(banc->boite("ndj"), QStringLiteral("Paul")));
+        FLOW_DO(taper(banc->boite(VirdoControl::ndj), QStringLiteral("Paul")));
         FLOW_DO(cliquer(banc->caseProgramme(1)));
-        QCOMPARE(texteDe("Tirage"), QStringLiteral("Marie") + suiteTirageChoix);
-        FLOW_DO(cliquer(banc->ctl("Joueur")));
-        QCOMPARE(banc->boite("nj")->text(), QStringLiteral("Marie, propose un nombre >"));
-        FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("4")));
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
-        QCOMPARE(banc->boite("nj")->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
-        QCOMPARE(banc->boite("nj")->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Joueur)));
+        QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, propose un nombre >"));
+        FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("4")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
         QCOMPARE(banc->partie().prenom, QStringLiteral("Marie"));
-        QCOMPARE(banc->boite("ndj")->text(), QStringLiteral("Paul"));
+        QCOMPARE(banc->boite(VirdoControl::ndj)->text(), QStringLiteral("Paul"));
     }
 
     void choixProgramme_data()
@@ -143,11 +143,11 @@ private slots:
             clics << std::make_shared<QSignalSpy>(banc->caseProgramme(autre), &QAbstractButton::clicked);
         FLOW_DO(cliquer(banc->caseProgramme(k)));
 
-        QCOMPARE(banc->boite("BUT")->text(), but);
-        QCOMPARE(texteDe("Accueil"), regle[k]);
-        QCOMPARE(texteDe("Tirage"), QStringLiteral("Marie") + suiteTirageChoix);
-        QVERIFY(banc->ctl("Joueur")->isVisible());
-        QVERIFY(banc->ctl("Ordinateur")->isVisible());
+        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), but);
+        QCOMPARE(texteDe(VirdoControl::Accueil), regle[k]);
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
+        QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int autre = 1; autre <= 8; ++autre) {
             QCOMPARE(banc->caseProgramme(autre)->isVisible(), autre == k);
             QCOMPARE(banc->caseProgramme(autre)->isChecked(), autre == k);
@@ -158,7 +158,7 @@ private slots:
             QVERIFY2(banc->ctl(nom)->isVisible(), nom);
         for (const char *nom : {"Identite", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
             QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
         // A game has begun: the sound of its end gets ready now, silently.
         QVERIFY(banc->son.prepared > 0);
         QVERIFY(banc->son.calls.isEmpty());
@@ -194,8 +194,8 @@ private slots:
         QCOMPARE(int(banc->partie().nbmaxi), 7);
         QCOMPARE(int(banc->partie().objectif), 100);
         QCOMPARE(int(banc->partie().cle), 4);
-        QCOMPARE(texteDe("Accueil"), regle[2]);
-        QCOMPARE(banc->boite("BUT")->text(), QStringLiteral(" 100"));
+        QCOMPARE(texteDe(VirdoControl::Accueil), regle[2]);
+        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
     }
 
     void recocherEnCoursDePartie_data()
@@ -208,24 +208,24 @@ private slots:
     void recocherEnCoursDePartie()
     {
         QFETCH(bool, tourOrdinateur);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
-        FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("7")));
-        FLOW_DO(cliquer(banc->ctl("Envoi")));  // 7, computer's turn
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+        FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));  // 7, computer's turn
         if (!tourOrdinateur) {
-            FLOW_DO(cliquer(banc->ctl("Envoi")));  // the computer plays 5: 12
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));  // the computer plays 5: 12
             QCOMPARE(int(banc->partie().total), 12);
         }
         // The player scribbles in the boxes the set-up fills.
-        FLOW_DO(taper(banc->boite("BUT"), QStringLiteral("xyz")));
-        QTest::keyClicks(banc->ctl("Accueil"), QStringLiteral("griffonnage"));
-        QVERIFY(texteDe("Accueil").contains(QStringLiteral("griffonnage")));
+        FLOW_DO(taper(banc->boite(VirdoControl::BUT), QStringLiteral("xyz")));
+        QTest::keyClicks(banc->ctl(VirdoControl::Accueil), QStringLiteral("griffonnage"));
+        QVERIFY(texteDe(VirdoControl::Accueil).contains(QStringLiteral("griffonnage")));
 
         const QStringList noms = {"nj", "nbj", "nombreordinateur", "Envoi", "Nombre", "FIN"};
         QStringList textes;
         QList<bool> montres;
         for (const QString &nom : noms) {
-            textes << virdo::texte(banc->ctl(nom.toLatin1().constData()));
-            montres << banc->ctl(nom.toLatin1().constData())->isVisible();
+            textes << virdo::texte(banc->ctl(nom));
+            montres << banc->ctl(nom)->isVisible();
         }
         const virdo::Tour tour = banc->partie().tour;
         const int nombrejoue = banc->partie().nombrejoue;
@@ -242,36 +242,36 @@ private slots:
         QCOMPARE(int(banc->partie().cle), 1);
         QCOMPARE(banc->partie().tour, tour);
         QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
-        QCOMPARE(banc->boite("BUT")->text(), QStringLiteral(" 100"));
-        QCOMPARE(texteDe("Accueil"), regle[1]);
-        QCOMPARE(texteDe("Tirage"), QStringLiteral("Marie") + suiteTirageChoix);
-        QVERIFY(banc->ctl("Joueur")->isVisible());
-        QVERIFY(banc->ctl("Ordinateur")->isVisible());
+        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
+        QCOMPARE(texteDe(VirdoControl::Accueil), regle[1]);
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
+        QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int i = 0; i < noms.size(); ++i) {
             const QByteArray nom = noms[i].toLatin1();
-            QCOMPARE(virdo::texte(banc->ctl(nom.constData())), textes[i]);
-            QCOMPARE(banc->ctl(nom.constData())->isVisible(), montres[i]);
+            QCOMPARE(virdo::texte(banc->ctl(QString::fromLatin1(nom))), textes[i]);
+            QCOMPARE(banc->ctl(QString::fromLatin1(nom))->isVisible(), montres[i]);
         }
         // Nombre still shows the old total.
-        QCOMPARE(banc->boite("Nombre")->text(), tourOrdinateur ? QStringLiteral(" 7") : QStringLiteral(" 12"));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), tourOrdinateur ? QStringLiteral(" 7") : QStringLiteral(" 12"));
 
         // Without choosing again, the next move counts from 0.
         if (tourOrdinateur) {
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().nombrejoue), 1); // onto the first key total
             QCOMPARE(int(banc->partie().total), 1);
-            QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 1"));
+            QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 1"));
         } else {
-            FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("3")));
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("3")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().total), 3);
-            QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 3"));
+            QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 3"));
         }
         QVERIFY(banc->messages.shown.isEmpty());
     }
 
 private:
-    QString texteDe(const char *nom) { return virdo::texte(banc->ctl(nom)); }
+    QString texteDe(VirdoControl nom) { return virdo::texte(banc->ctl(nom)); }
 };
 
 QTEST_MAIN(TstAccueil)

@@ -31,12 +31,12 @@ class TstPremierJoueur : public QObject
     // Both message boxes are laid out over the place of the two buttons, whatever they were before.
     void verifierMiseEnPage()
     {
-        const Geometrie nj = enTwips(banc->ctl("nj"));
+        const Geometrie nj = enTwips(banc->ctl(VirdoControl::nj));
         QCOMPARE(nj.gauche, 120);
         QCOMPARE(nj.largeur, 9855);
         QCOMPARE(nj.haut, 3240);
         QCOMPARE(nj.hauteur, 615);
-        const Geometrie ordi = enTwips(banc->ctl("nombreordinateur"));
+        const Geometrie ordi = enTwips(banc->ctl(VirdoControl::nombreordinateur));
         QCOMPARE(ordi.gauche, 120);
         QCOMPARE(ordi.largeur, 8895);
         QCOMPARE(ordi.haut, 3960);
@@ -49,26 +49,26 @@ class TstPremierJoueur : public QObject
     {
         const bool joueur = bouton == QLatin1String("Joueur");
         QCOMPARE(banc->partie().tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
-        QVERIFY(!banc->ctl("Joueur")->isVisible());
-        QVERIFY(!banc->ctl("Ordinateur")->isVisible());
-        QVERIFY(banc->ctl("nj")->isVisible());
-        QVERIFY(banc->ctl("nombreordinateur")->isVisible());
-        QCOMPARE(banc->boite("nj")->text(),
+        QVERIFY(!banc->ctl(VirdoControl::Joueur)->isVisible());
+        QVERIFY(!banc->ctl(VirdoControl::Ordinateur)->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::nj)->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::nombreordinateur)->isVisible());
+        QCOMPARE(banc->boite(VirdoControl::nj)->text(),
                  prenom + (joueur ? QStringLiteral(", propose un nombre >") : QStringLiteral(", attends ton tour pour jouer ...")));
-        QCOMPARE(banc->boite("nombreordinateur")->text(),
+        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(),
                  joueur ? QStringLiteral("J'attends patiemment mon tour pour jouer ...")
                         : QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
         FLOW_DO(verifierMiseEnPage());
-        QVERIFY(banc->ctl("Envoi")->isVisible());
-        QCOMPARE(virdo::texte(banc->ctl("Envoi")), joueur ? legendeAvant : legendeFaireJouer);
-        QVERIFY(!banc->ctl("FIN")->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
+        QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Envoi)), joueur ? legendeAvant : legendeFaireJouer);
+        QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
         if (joueur) {
-            QVERIFY(banc->ctl("nbj")->isVisible());
+            QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
             FLOW_DO(verifierFocusNbj(*banc));
         } else {
-            QCOMPARE(banc->ctl("nbj")->isVisible(), nbjAvant);
+            QCOMPARE(banc->ctl(VirdoControl::nbj)->isVisible(), nbjAvant);
             if (!nbjAvant)
-                QVERIFY(!banc->ctl("nbj")->hasFocus());
+                QVERIFY(!banc->ctl(VirdoControl::nbj)->hasFocus());
         }
     }
 
@@ -96,20 +96,20 @@ private slots:
         QFETCH(QString, prenom);
         FLOW_DO(saluer(*banc, tape));
         FLOW_DO(cliquer(banc->caseProgramme(3)));
-        const QString accueil = virdo::texte(banc->ctl("Accueil"));
-        const QString tirage = virdo::texte(banc->ctl("Tirage"));
+        const QString accueil = virdo::texte(banc->ctl(VirdoControl::Accueil));
+        const QString tirage = virdo::texte(banc->ctl(VirdoControl::Tirage));
 
-        FLOW_DO(cliquer(banc->ctl(bouton.toLatin1().constData())));
+        FLOW_DO(cliquer(banc->ctl(flowtest::bouton(bouton))));
 
         FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
-        QCOMPARE(virdo::texte(banc->ctl("Accueil")), accueil);
-        QCOMPARE(virdo::texte(banc->ctl("Tirage")), tirage);
-        QCOMPARE(banc->boite("BUT")->text(), QStringLiteral(" 100"));
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral("0"));
-        QCOMPARE(banc->boite("nbj")->text(), QString());
+        QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Accueil)), accueil);
+        QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Tirage)), tirage);
+        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
+        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
         QVERIFY(banc->caseProgramme(3)->isVisible());
         QVERIFY(banc->caseProgramme(3)->isChecked());
-        QVERIFY(banc->ctl("Liste")->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::Liste)->isVisible());
         const virdo::Partie &p = banc->partie();
         QCOMPARE(int(p.nbmaxi), 15);
         QCOMPARE(int(p.objectif), 100);
@@ -135,34 +135,34 @@ private slots:
     {
         QFETCH(QString, premier);
         QFETCH(QString, second);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, premier.toLatin1().constData()));
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, bouton(premier)));
         if (premier == QLatin1String("Joueur")) {
-            FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("7")));
-            FLOW_DO(cliquer(banc->ctl("Envoi"))); // 7
+            FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi))); // 7
         }
-        FLOW_DO(cliquer(banc->ctl("Envoi"))); // the computer plays onto a key total
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi))); // the computer plays onto a key total
         QVERIFY(banc->partie().total > 0);
         QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
 
         FLOW_DO(cliquer(banc->caseProgramme(1)));
         QCOMPARE(int(banc->partie().total), 0);
         // The game's own controls are as the player's turn left them.
-        QVERIFY(banc->ctl("nbj")->isVisible());
-        const QString legendeAvant = virdo::texte(banc->ctl("Envoi"));
+        QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
+        const QString legendeAvant = virdo::texte(banc->ctl(VirdoControl::Envoi));
         QCOMPARE(legendeAvant, legendeValider);
-        FLOW_DO(cliquer(banc->ctl(second.toLatin1().constData())));
+        FLOW_DO(cliquer(banc->ctl(bouton(second))));
 
         FLOW_DO(verifierChoix(second, QStringLiteral("Marie"), legendeAvant, true));
         QCOMPARE(int(banc->partie().total), 0);
 
         // The next move counts from 0.
         if (second == QLatin1String("Joueur")) {
-            FLOW_DO(taper(banc->boite("nbj"), QStringLiteral("2")));
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("2")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().total), 2);
             QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
         } else {
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().nombrejoue), 1);
             QCOMPARE(int(banc->partie().total), 1);
             QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);

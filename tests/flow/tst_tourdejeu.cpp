@@ -57,40 +57,40 @@ class TstTourDeJeu : public QObject
     void verifierEtat(Etat etat, const QString &prenom, const QString &nombre = QString())
     {
         const virdo::Partie &p = banc->partie();
-        QVERIFY(!banc->ctl("Joueur")->isVisible());
-        QVERIFY(!banc->ctl("Ordinateur")->isVisible());
-        QVERIFY(banc->ctl("nj")->isVisible());
-        QVERIFY(banc->ctl("nombreordinateur")->isVisible());
-        QCOMPARE(banc->boite("Nombre")->text(), nombre.isNull() ? affiche(p.total) : nombre);
-        const QString nj = banc->boite("nj")->text();
-        const QString ordi = banc->boite("nombreordinateur")->text();
+        QVERIFY(!banc->ctl(VirdoControl::Joueur)->isVisible());
+        QVERIFY(!banc->ctl(VirdoControl::Ordinateur)->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::nj)->isVisible());
+        QVERIFY(banc->ctl(VirdoControl::nombreordinateur)->isVisible());
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), nombre.isNull() ? affiche(p.total) : nombre);
+        const QString nj = banc->boite(VirdoControl::nj)->text();
+        const QString ordi = banc->boite(VirdoControl::nombreordinateur)->text();
         switch (etat) {
         case Etat::TourJoueur:
             QCOMPARE(p.tour, virdo::Tour::Joueur);
-            QVERIFY(banc->ctl("Envoi")->isVisible());
-            QCOMPARE(virdo::texte(banc->ctl("Envoi")), legendeValider);
-            QVERIFY(banc->ctl("nbj")->isVisible());
+            QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
+            QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Envoi)), legendeValider);
+            QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
             FLOW_DO(verifierFocusNbj(*banc));
             QCOMPARE(nj, prenom + QStringLiteral(", à toi de proposer un nombre >"));
-            QVERIFY(!banc->ctl("FIN")->isVisible());
+            QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
             break;
         case Etat::TourOrdinateur:
             QCOMPARE(p.tour, virdo::Tour::Ordinateur);
-            QVERIFY(banc->ctl("Envoi")->isVisible());
-            QCOMPARE(virdo::texte(banc->ctl("Envoi")), legendeFaireJouer);
-            QVERIFY(!banc->ctl("nbj")->isVisible());
+            QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
+            QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
+            QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
             QCOMPARE(nj, prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
             QCOMPARE(ordi, invitationOrdinateur);
-            QVERIFY(!banc->ctl("FIN")->isVisible());
+            QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
             break;
         case Etat::JoueurGagne:
         case Etat::OrdinateurGagne: {
             const bool joueur = etat == Etat::JoueurGagne;
             QCOMPARE(p.tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
             QCOMPARE(int(p.total), int(p.objectif));
-            QVERIFY(!banc->ctl("Envoi")->isVisible());
-            QVERIFY(!banc->ctl("nbj")->isVisible());
-            QVERIFY(banc->ctl("FIN")->isVisible());
+            QVERIFY(!banc->ctl(VirdoControl::Envoi)->isVisible());
+            QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
+            QVERIFY(banc->ctl(VirdoControl::FIN)->isVisible());
             if (joueur) {
                 QCOMPARE(nj, QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
                 QCOMPARE(ordi, QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
@@ -114,16 +114,16 @@ class TstTourDeJeu : public QObject
     // The player types a number and clicks Envoi.
     void jouer(const QString &nombre)
     {
-        FLOW_DO(taper(banc->boite("nbj"), nombre));
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(taper(banc->boite(VirdoControl::nbj), nombre));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
     }
 
     // Program 1, the player starts: 7, then the computer's 5 onto the key total 12.
     void jusqua12(const QString &tape)
     {
-        FLOW_DO(commencer(*banc, tape, 1, "Joueur"));
+        FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
         FLOW_DO(jouer(QStringLiteral("7")));
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(int(banc->partie().total), 12);
     }
 
@@ -144,29 +144,29 @@ private slots:
     {
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(commencer(*banc, tape, 1, "Joueur"));
+        FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
         FLOW_DO(jouer(QStringLiteral("7")));
 
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
         QCOMPARE(int(banc->partie().total), 7);
         QCOMPARE(int(banc->partie().nombrejoue), 7);
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 7"));
-        QCOMPARE(banc->boite("nbj")->text(), QStringLiteral("7"));
-        QCOMPARE(banc->boite("nj")->text(), prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
-        QCOMPARE(banc->boite("nombreordinateur")->text(),
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 7"));
+        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QStringLiteral("7"));
+        QCOMPARE(banc->boite(VirdoControl::nj)->text(), prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
+        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(),
                  QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
-        QCOMPARE(virdo::texte(banc->ctl("Envoi")), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+        QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
 
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
 
         FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
         QCOMPARE(int(banc->partie().nombrejoue), 5);
         QCOMPARE(int(banc->partie().total), 12);
-        QCOMPARE(banc->boite("nombreordinateur")->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 12"));
-        QCOMPARE(banc->boite("nbj")->text(), QString());
-        QCOMPARE(virdo::texte(banc->ctl("Envoi")), QStringLiteral("Clique pour valider ton nombre"));
-        QCOMPARE(banc->boite("nj")->text(), prenom + QStringLiteral(", à toi de proposer un nombre >"));
+        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
+        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
+        QCOMPARE(virdo::texte(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour valider ton nombre"));
+        QCOMPARE(banc->boite(VirdoControl::nj)->text(), prenom + QStringLiteral(", à toi de proposer un nombre >"));
         QVERIFY(banc->messages.shown.isEmpty());
     }
 
@@ -199,16 +199,16 @@ private slots:
         QFETCH(int, nombrejoue);
         QFETCH(bool, premierTour);
         if (premierTour)
-            FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+            FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
         else
             FLOW_DO(jusqua12(QStringLiteral("Marie")));
         const int total = banc->partie().total;
-        const QString messageOrdinateur = banc->boite("nombreordinateur")->text();
+        const QString messageOrdinateur = banc->boite(VirdoControl::nombreordinateur)->text();
 
         bool nbjVisible = true, boutonsVisibles = true;
         banc->messages.whileOpen = [&] {
-            nbjVisible = banc->ctl("nbj")->isVisible();
-            boutonsVisibles = banc->ctl("Joueur")->isVisible() || banc->ctl("Ordinateur")->isVisible();
+            nbjVisible = banc->ctl(VirdoControl::nbj)->isVisible();
+            boutonsVisibles = banc->ctl(VirdoControl::Joueur)->isVisible() || banc->ctl(VirdoControl::Ordinateur)->isVisible();
         };
         FLOW_DO(jouer(entree));
 
@@ -222,8 +222,8 @@ private slots:
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie"),
                              premierTour ? QStringLiteral("0") : QStringLiteral(" 12")));
         QCOMPARE(int(banc->partie().total), total);
-        QCOMPARE(banc->boite("nbj")->text(), QString());
-        QCOMPARE(banc->boite("nombreordinateur")->text(), messageOrdinateur);
+        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
+        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), messageOrdinateur);
         if (nombrejoue != nonVerifie)
             QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
     }
@@ -251,13 +251,13 @@ private slots:
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
         QCOMPARE(int(banc->partie().nombrejoue), compte);
         QCOMPARE(int(banc->partie().total), 12 + compte);
-        QCOMPARE(banc->boite("nbj")->text(), entree);
+        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), entree);
 
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
         QCOMPARE(int(banc->partie().nombrejoue), 23 - (12 + compte));
         QCOMPARE(int(banc->partie().total), 23);
-        QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(23 - (12 + compte)));
+        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(23 - (12 + compte)));
     }
 
     // However often wrong entries are repeated, the total stays and the computer never plays.
@@ -273,8 +273,8 @@ private slots:
                 ++essais;
                 QCOMPARE(int(banc->messages.shown.size()), essais);
                 QCOMPARE(int(banc->partie().total), 12);
-                QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 12"));
-                QCOMPARE(banc->boite("nombreordinateur")->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
+                QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
+                QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
                 FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
             }
         }
@@ -294,14 +294,14 @@ private slots:
         QFETCH(QString, prenom);
         // Chance would say nbmaxi, which is never cle.
         banc = std::make_unique<Banc>(QList<double>{0.999});
-        FLOW_DO(commencer(*banc, tape, k, "Ordinateur"));
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
 
         QCOMPARE(int(banc->partie().nombrejoue), cle);
         QCOMPARE(int(banc->partie().total), cle);
-        QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(cle));
-        QCOMPARE(banc->boite("Nombre")->text(), affiche(cle));
-        QCOMPARE(banc->boite("nbj")->text(), QString());
+        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(cle));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), affiche(cle));
+        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
         FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
     }
 
@@ -316,7 +316,7 @@ private slots:
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
         banc = std::make_unique<Banc>(QList<double>{0.0, 0.5, 0.999, 0.3, 0.77});
-        FLOW_DO(commencer(*banc, tape, k, "Joueur"));
+        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Joueur));
 
         std::set<int> coupsOrdinateur;
         int cleAtteinte = cle;
@@ -325,12 +325,12 @@ private slots:
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
             QCOMPARE(int(banc->partie().total), cleAtteinte);
 
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             const int m = banc->partie().nombrejoue;
             QVERIFY2(m >= 1 && m <= nbmaxi, qPrintable(QString::number(m)));
             coupsOrdinateur.insert(m);
             QCOMPARE(int(banc->partie().total), cleAtteinte + m);
-            QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(m));
+            QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(m));
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
 
             FLOW_DO(jouer(QString::number(nbmaxi + 1 - m)));
@@ -340,7 +340,7 @@ private slots:
                 break;
         }
         FLOW_DO(verifierEtat(Etat::JoueurGagne, prenom));
-        QCOMPARE(banc->boite("Nombre")->text(), affiche(objectif));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), affiche(objectif));
         QVERIFY(banc->messages.shown.isEmpty());
         // From a key total the computer can only play at random.
         QVERIFY(coupsOrdinateur.size() > 1);
@@ -356,10 +356,10 @@ private slots:
         QFETCH(int, cle);
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(commencer(*banc, tape, k, "Ordinateur"));
+        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
 
         int cleAtteinte = cle;
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
         for (int i = 0; i < 40; ++i) {
             QCOMPARE(int(banc->partie().total), cleAtteinte);
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
@@ -368,14 +368,14 @@ private slots:
             QCOMPARE(int(banc->partie().total), cleAtteinte + p);
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
 
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().nombrejoue), nbmaxi + 1 - p);
             cleAtteinte += nbmaxi + 1;
             if (cleAtteinte == objectif)
                 break;
         }
         FLOW_DO(verifierEtat(Etat::OrdinateurGagne, prenom));
-        QCOMPARE(banc->boite("Nombre")->text(), affiche(objectif));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), affiche(objectif));
         QVERIFY(banc->messages.shown.isEmpty());
     }
 
@@ -386,26 +386,26 @@ private slots:
         QList<double> tirages(9, 0.55);
         tirages << 0.0 << 0.95 << 0.3 << 0.75 << 0.12 << 0.999;
         banc = std::make_unique<Banc>(tirages);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
         FLOW_DO(jouer(QStringLiteral("1")));
         while (banc->partie().total < 89) {
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             FLOW_DO(jouer(QString::number(11 - banc->partie().nombrejoue)));
         }
-        FLOW_DO(cliquer(banc->ctl("Envoi")));
+        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(int(banc->partie().total), 95);
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
 
         FLOW_DO(jouer(QStringLiteral("10")));
         QVERIFY(banc->messages.shown.isEmpty());
         QCOMPARE(int(banc->partie().total), 105);
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 105"));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 105"));
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
 
         std::set<int> coups;
         for (int i = 0; i < 6; ++i) {
             const int avant = banc->partie().total;
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             const int m = banc->partie().nombrejoue;
             QVERIFY2(m >= 1 && m <= 10, qPrintable(QString::number(m)));
             coups.insert(m);
@@ -422,25 +422,25 @@ private slots:
     void totalPlafonne()
     {
         banc = std::make_unique<Banc>(QList<double>{0.5, 0.0, 0.999});
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, "Joueur"));
+        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
         banc->partie().total = 32760;
 
         FLOW_DO(jouer(QStringLiteral("10")));
         QVERIFY(banc->messages.shown.isEmpty());
         QCOMPARE(int(banc->partie().total), 32767);
-        QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 32767"));
+        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 32767"));
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
 
         for (int i = 0; i < 3; ++i) {
-            FLOW_DO(cliquer(banc->ctl("Envoi")));
+            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
             const int m = banc->partie().nombrejoue;
             QVERIFY(m >= 1 && m <= 10);
-            QCOMPARE(banc->boite("nombreordinateur")->text(), aJoue + affiche(m));
+            QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(m));
             QCOMPARE(int(banc->partie().total), 32767);
             FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
             FLOW_DO(jouer(QStringLiteral("9")));
             QCOMPARE(int(banc->partie().total), 32767);
-            QCOMPARE(banc->boite("Nombre")->text(), QStringLiteral(" 32767"));
+            QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 32767"));
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
         }
         QVERIFY(banc->messages.shown.isEmpty());

@@ -14,9 +14,9 @@
 
 #include "flow/jeu.h"
 #include "windows/picturebox.h"
-#include "windows/rejouerwindow.h"
 #include "windows/twips.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
+#include "pilote.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,6 +35,10 @@
 
 #include <memory>
 #include <random>
+
+using virdo::EurekaControl;
+using virdo::RejouerControl;
+using virdo::VirdoControl;
 
 namespace {
 
@@ -474,20 +478,20 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
             QWidget *c = r.findChild<QWidget *>(nom, Qt::FindDirectChildrenOnly);
             e.egal(QStringLiteral("Rejouer.") + nom + QStringLiteral(" shown"), c && !c->isHidden(), true);
         }
-        auto texteDe = [&r](const char *nom) { return lu(r.control(nom)); };
-        e.egal(QStringLiteral("Rejouer.nj text"), texteDe("nj"), m.rejouerNj);
+        auto texteDe = [&r](RejouerControl nom) { return lu(r.control(nom)); };
+        e.egal(QStringLiteral("Rejouer.nj text"), texteDe(RejouerControl::nj), m.rejouerNj);
         e.egal(QStringLiteral("nomjoueur"), jeu.nomjoueur(), m.nomjoueur);
-        e.egal(QStringLiteral("OUI caption"), texteDe("OUI"), QStringLiteral("OUI"));
-        e.egal(QStringLiteral("NON caption"), texteDe("NON"), QStringLiteral("NON"));
-        e.egal(QStringLiteral("Label1"), texteDe("Label1"), QStringLiteral("Veux-tu rejouer ?"));
-        e.egal(QStringLiteral("Label2"), texteDe("Label2"), QStringLiteral("Pivolane"));
+        e.egal(QStringLiteral("OUI caption"), texteDe(RejouerControl::OUI), QStringLiteral("OUI"));
+        e.egal(QStringLiteral("NON caption"), texteDe(RejouerControl::NON), QStringLiteral("NON"));
+        e.egal(QStringLiteral("Label1"), texteDe(RejouerControl::Label1), QStringLiteral("Veux-tu rejouer ?"));
+        e.egal(QStringLiteral("Label2"), texteDe(RejouerControl::Label2), QStringLiteral("Pivolane"));
     }
 
     if (jeu.eurekaCharge() && m.eurekaCharge) {
-        virdo::GameWindow &eureka = jeu.eureka();
+        virdo::EurekaWindow &eureka = jeu.eureka();
         e.egal(QStringLiteral("Eureka shown"), eureka.isVisible(), m.eurekaMontre);
-        e.egal(QStringLiteral("CRI text"), lu(eureka.control("CRI")), enPlainText(m.cri));
-        auto *photo = eureka.control<virdo::PictureBox>("Photo");
+        e.egal(QStringLiteral("CRI text"), lu(eureka.control(EurekaControl::CRI)), enPlainText(m.cri));
+        auto *photo = eureka.pictureBox(EurekaControl::Photo);
         const QImage vue = photo ? photo->picture().toImage() : QImage();
         const QImage attendue = m.photo.isEmpty() ? QImage()
                 : m.photo == u"Enfants.bmp"   ? fichiers.enfants
@@ -540,15 +544,15 @@ void jouer(Partie &partie, const Action &a)
     virdo::VirdoWindow *w = jeu.principale();
     switch (a.sorte) {
     case Sorte::SaisieNdj:
-        taper(w->control<QLineEdit>("ndj"), a);
+        taper(w->textBox(VirdoControl::ndj), a);
         m.saisirPrincipale(QStringLiteral("ndj"), a.texte);
         break;
     case Sorte::SaisieNbj:
-        taper(w->control<QLineEdit>("nbj"), a);
+        taper(w->textBox(VirdoControl::nbj), a);
         m.saisirPrincipale(QStringLiteral("nbj"), a.texte);
         break;
     case Sorte::SaisieAffichage: {
-        QWidget *c = w->control(a.controle.toLatin1().constData());
+        QWidget *c = pilote::parNom(*w, a.controle);
         if (auto *e = qobject_cast<QLineEdit *>(c))
             e->setText(a.texte);
         else if (auto *t = qobject_cast<QTextEdit *>(c))
@@ -557,48 +561,48 @@ void jouer(Partie &partie, const Action &a)
         break;
     }
     case Sorte::Identite:
-        cliquer(w->control("Identite"));
+        cliquer(w->control(VirdoControl::Identite));
         m.clicIdentite();
         break;
     case Sorte::Case:
-        cliquer(w->control(QStringLiteral("Check%1").arg(a.k).toLatin1().constData()));
+        cliquer(w->checkBox(virdo::caseProgramme(a.k)));
         m.clicCase(a.k);
         break;
     case Sorte::Joueur:
-        cliquer(w->control("Joueur"));
+        cliquer(w->control(VirdoControl::Joueur));
         m.clicJoueur();
         break;
     case Sorte::Ordinateur:
-        cliquer(w->control("Ordinateur"));
+        cliquer(w->control(VirdoControl::Ordinateur));
         m.clicOrdinateur();
         break;
     case Sorte::Envoi: {
         // While a message box is open the entry box and the two buttons must be gone.
         partie.messages.whileOpen = [&partie, w] {
-            for (const char *nom : {"nbj", "Joueur", "Ordinateur"}) {
+            for (const VirdoControl nom : {VirdoControl::nbj, VirdoControl::Joueur, VirdoControl::Ordinateur}) {
                 if (!w->control(nom)->isHidden())
-                    partie.pendantMessage << QStringLiteral("%1 shown while the message box is open").arg(QLatin1String(nom));
+                    partie.pendantMessage << w->control(nom)->objectName() + QStringLiteral(" shown while the message box is open");
             }
         };
-        cliquer(w->control("Envoi"));
+        cliquer(w->control(VirdoControl::Envoi));
         partie.messages.whileOpen = nullptr;
         m.clicEnvoi();
         break;
     }
     case Sorte::Fin:
-        cliquer(w->control("FIN"));
+        cliquer(w->control(VirdoControl::FIN));
         m.clicFin();
         break;
     case Sorte::SaisieRejouer:
-        taper(jeu.rejouer().control<QLineEdit>("nj"), a);
+        taper(jeu.rejouer().textBox(RejouerControl::nj), a);
         m.saisirRejouer(a.texte);
         break;
     case Sorte::Oui:
-        cliquer(jeu.rejouer().control("OUI"));
+        cliquer(jeu.rejouer().control(RejouerControl::OUI));
         m.clicOui();
         break;
     case Sorte::Non:
-        cliquer(jeu.rejouer().control("NON"));
+        cliquer(jeu.rejouer().control(RejouerControl::NON));
         m.clicNon();
         break;
     case Sorte::FermerPrincipale:
@@ -868,7 +872,7 @@ private slots:
             // A click elsewhere takes the focus from nbj; the model saying otherwise must show.
             jouer(partie, Action(Sorte::Case, 4));
             jouer(partie, Action(Sorte::Joueur));
-            partie.jeu.principale()->control("ndj")->setFocus();
+            partie.jeu.principale()->control(VirdoControl::ndj)->setFocus();
             break;
         }
         Ecarts ecarts;
@@ -929,3 +933,4 @@ private:
 
 QTEST_MAIN(TstPartiesAleatoires)
 #include "tst_partiesaleatoires.moc"
+

@@ -5,10 +5,9 @@
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
-#include "windows/rejouerwindow.h"
 #include "windows/toolkit.h"
 #include "windows/twips.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
 #include "windows/windowtables.h"
 
 #include <QAbstractButton>
@@ -33,6 +32,10 @@
 #include <memory>
 #include <vector>
 
+using virdo::EurekaControl;
+using virdo::RejouerControl;
+using virdo::VirdoControl;
+
 using virdo::GameWindow;
 
 namespace {
@@ -43,7 +46,7 @@ std::unique_ptr<GameWindow> makeWindow(const QString &name)
         return std::make_unique<virdo::VirdoWindow>();
     if (name == QLatin1String("Rejouer"))
         return std::make_unique<virdo::RejouerWindow>();
-    return std::make_unique<GameWindow>(virdo::eurekaWindowSpec());
+    return std::make_unique<GameWindow>(virdo::windowSpec(virdo::EurekaControl{}));
 }
 
 QWidget *child(const GameWindow &w, const QString &name)
@@ -220,9 +223,9 @@ void TestWindowBehaviour::startFocusInNdj()
 {
     virdo::VirdoWindow w;
     QVERIFY(showAndActivate(&w));
-    QCOMPARE(QApplication::focusWidget(), w.control("ndj"));
+    QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
-    QCOMPARE(virdo::texte(w.control("ndj")), QStringLiteral("Tom"));
+    QCOMPARE(virdo::texte(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
 }
 
 // Dragging the frame of a window moves none of its controls; the main window keeps its size.
@@ -270,7 +273,7 @@ void TestWindowBehaviour::listeWrapsToEightLines()
 {
     QFETCH(int, number);
     virdo::VirdoWindow w;
-    auto *liste = w.control<QLabel>("Liste");
+    auto *liste = qobject_cast<QLabel *>(w.control(VirdoControl::Liste));
     QVERIFY(liste);
     QVERIFY(liste->wordWrap());
 
@@ -301,7 +304,7 @@ void TestWindowBehaviour::listeWrapsToEightLines()
     // Every digit stands inside the label, the last one included.
     QVERIFY(line.y() + metrics.ascent() <= inside.height());
 
-    QWidget *box = w.control(qPrintable(QStringLiteral("Check%1").arg(number)));
+    QWidget *box = w.control(virdo::caseProgramme(number));
     const qreal lineMiddle = liste->y() + inside.top() + line.y() + metrics.ascent() / 2.0 + metrics.descent() / 2.0;
     const qreal boxMiddle = box->geometry().center().y();
     QVERIFY2(qAbs(lineMiddle - boxMiddle) <= metrics.lineSpacing() / 2.0,
@@ -720,9 +723,8 @@ void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft_data()
 void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft()
 {
     QFETCH(QSize, pictureSize);
-    GameWindow w(virdo::eurekaWindowSpec());
-    auto *photo = qobject_cast<virdo::PictureBox *>(w.control("Photo"));
-    QVERIFY(photo);
+    virdo::EurekaWindow w;
+    virdo::PictureBox *photo = w.pictureBox(EurekaControl::Photo);
 
     // Every pixel tells where it comes from: red the column, green the row.
     QImage source(pictureSize, QImage::Format_RGB32);
@@ -730,7 +732,7 @@ void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft()
         for (int x = 0; x < source.width(); ++x)
             source.setPixel(x, y, qRgb(x % 256, y % 256, 77));
     }
-    virdo::setImage(photo, QPixmap::fromImage(source));
+    photo->setPicture(QPixmap::fromImage(source));
 
     const QImage shot = photo->grab().toImage();
     const QRect inside = photo->contentsRect();
@@ -808,3 +810,4 @@ void TestWindowBehaviour::namedFontsResolve()
 
 QTEST_MAIN(TestWindowBehaviour)
 #include "tst_windowbehaviour.moc"
+

@@ -4,9 +4,8 @@
 
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
-#include "windows/rejouerwindow.h"
 #include "windows/twips.h"
-#include "windows/virdowindow.h"
+#include "windows/window.h"
 #include "windows/windowtables.h"
 
 #include <QApplication>
@@ -22,6 +21,10 @@
 #include <algorithm>
 #include <memory>
 #include <tuple>
+
+using virdo::EurekaControl;
+using virdo::RejouerControl;
+using virdo::VirdoControl;
 
 using virdo::GameWindow;
 
@@ -43,7 +46,7 @@ std::unique_ptr<GameWindow> makeWindow(const QString &name)
         return std::make_unique<virdo::VirdoWindow>();
     if (name == QLatin1String("Rejouer"))
         return std::make_unique<virdo::RejouerWindow>();
-    return std::make_unique<GameWindow>(virdo::eurekaWindowSpec());
+    return std::make_unique<GameWindow>(virdo::windowSpec(virdo::EurekaControl{}));
 }
 
 int pixelsX(const QWidget *w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
@@ -526,8 +529,8 @@ void TestWindowTables::tabOrder()
 void TestWindowTables::nbjIsDrawnOverNj()
 {
     virdo::VirdoWindow w;
-    QWidget *nj = w.control("nj");
-    QWidget *nbj = w.control("nbj");
+    QWidget *nj = w.control(VirdoControl::nj);
+    QWidget *nbj = w.control(VirdoControl::nbj);
     QVERIFY(nj->geometry().intersects(nbj->geometry()));
     nj->show();
     nbj->show();
@@ -563,3 +566,4 @@ void TestWindowTables::windowBackgroundIsPainted()
 
 QTEST_MAIN(TestWindowTables)
 #include "tst_windowtables.moc"
+

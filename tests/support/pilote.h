@@ -5,10 +5,9 @@
 // empty string when it went through, or what stopped it.
 
 #include "flow/jeu.h"
-#include "windows/gamewindow.h"
+#include "windows/window.h"
 #include "windows/picturebox.h"
 #include "windows/toolkit.h"
-#include "windows/virdowindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +20,10 @@
 
 #include <optional>
 
+using virdo::EurekaControl;
+using virdo::RejouerControl;
+using virdo::VirdoControl;
+
 namespace pilote {
 
 // Stops the calling test with the step's complaint.
@@ -30,26 +33,34 @@ namespace pilote {
         QVERIFY2(plainte_.isEmpty(), qPrintable(plainte_));                                                        \
     } while (false)
 
-inline QString absent(const char *nom)
+// The control of that objectName, for the checks that go down a list of names.
+inline QWidget *parNom(const QWidget &fenetre, const QString &nom)
 {
-    return QStringLiteral("%1 is not on screen").arg(QLatin1String(nom));
+    return fenetre.findChild<QWidget *>(nom, Qt::FindDirectChildrenOnly);
 }
 
-inline QString cliquer(virdo::GameWindow &fenetre, const char *nom)
+inline QString absent(const QWidget *control)
+{
+    return control->objectName() + QStringLiteral(" is not on screen");
+}
+
+template<typename Key>
+QString cliquer(virdo::Window<Key> &fenetre, Key nom)
 {
     QWidget *control = fenetre.control(nom);
-    if (!control || !control->isVisible() || !control->isEnabled())
-        return absent(nom);
+    if (!control->isVisible() || !control->isEnabled())
+        return absent(control);
     QTest::mouseClick(control, Qt::LeftButton);
     return {};
 }
 
 // Replaces what the box holds by typing: select all, then the new text (or a delete).
-inline QString taper(virdo::GameWindow &fenetre, const char *nom, const QString &texte)
+template<typename Key>
+QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
 {
-    auto *box = fenetre.control<QLineEdit>(nom);
-    if (!box || !box->isVisible())
-        return absent(nom);
+    QLineEdit *box = fenetre.textBox(nom);
+    if (!box->isVisible())
+        return absent(box);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     if (texte.isEmpty())
         QTest::keyClick(box, Qt::Key_Backspace);
@@ -63,7 +74,7 @@ inline QString taper(virdo::GameWindow &fenetre, const char *nom, const QString 
         }
     }
     if (box->text() != texte)
-        return QStringLiteral("%1 holds \"%2\" after typing \"%3\"").arg(QLatin1String(nom), box->text(), texte);
+        return QStringLiteral("%1 holds \"%2\" after typing \"%3\"").arg(box->objectName(), box->text(), texte);
     return {};
 }
 
@@ -77,14 +88,14 @@ inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, 
     if (!fenetre)
         return QStringLiteral("no main window");
     if (prenom) {
-        if (const QString plainte = taper(*fenetre, "ndj", *prenom); !plainte.isEmpty())
+        if (const QString plainte = taper(*fenetre, VirdoControl::ndj, *prenom); !plainte.isEmpty())
             return plainte;
     }
-    for (const char *nom : {"Identite", "Check1"}) {
+    for (const VirdoControl nom : {VirdoControl::Identite, VirdoControl::Check1}) {
         if (const QString plainte = cliquer(*fenetre, nom); !plainte.isEmpty())
             return plainte;
     }
-    return cliquer(*fenetre, joueurGagne ? "Joueur" : "Ordinateur");
+    return cliquer(*fenetre, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
 }
 
 // Clicks Envoi turn after turn until the game is over: Envoi gone, FIN shown.
@@ -96,17 +107,17 @@ inline QString finir(virdo::Jeu &jeu, bool joueurGagne)
             return QStringLiteral("the main window went away mid-game");
         // Envoi is on screen between any two turns; only the end of the game takes it away.
         // (FIN alone tells nothing: after a win it stays while the program is chosen anew.)
-        if (!fenetre->control("Envoi")->isVisible())
-            return fenetre->control("FIN")->isVisible() ? QString() : QStringLiteral("Envoi gone without FIN");
-        if (fenetre->control("nbj")->isVisible()) {
+        if (!fenetre->control(VirdoControl::Envoi)->isVisible())
+            return fenetre->control(VirdoControl::FIN)->isVisible() ? QString() : QStringLiteral("Envoi gone without FIN");
+        if (fenetre->control(VirdoControl::nbj)->isVisible()) {
             const int total = jeu.partie().total;
             const QString nombre = !joueurGagne ? QStringLiteral("1")
                                    : total == 0 ? QStringLiteral("1")
                                                 : QString::number(11 - (total - 1) % 11);
-            if (const QString plainte = taper(*fenetre, "nbj", nombre); !plainte.isEmpty())
+            if (const QString plainte = taper(*fenetre, VirdoControl::nbj, nombre); !plainte.isEmpty())
                 return plainte;
         }
-        if (const QString plainte = cliquer(*fenetre, "Envoi"); !plainte.isEmpty())
+        if (const QString plainte = cliquer(*fenetre, VirdoControl::Envoi); !plainte.isEmpty())
             return plainte;
     }
     return QStringLiteral("no end of game after 60 clicks on Envoi");
@@ -125,9 +136,9 @@ inline QImage image(const QPixmap &pixmap)
     return pixmap.isNull() ? QImage() : pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QImage photo(virdo::GameWindow &eureka)
+inline QImage photo(virdo::EurekaWindow &eureka)
 {
-    return image(eureka.control<virdo::PictureBox>("Photo")->picture());
+    return image(eureka.pictureBox(EurekaControl::Photo)->picture());
 }
 
 inline QImage fichierImage(const QString &nom)
