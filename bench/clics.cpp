@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;
     for (int i = 0; i < echauffement + tours; ++i) {
         // The player's turn: a number typed in nbj, then Envoi.
-        virdo::setTexte(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
+        virdo::setText(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
         QCoreApplication::processEvents();
         long long t0 = banc::maintenantNs();
         banc::cliquer(f, virdo::VirdoControl::Envoi);

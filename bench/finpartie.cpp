@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
         virdo::VirdoWindow &f = *jeu.principale();
         // One move from the target: the player's 1 wins.
         jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-        virdo::setTexte(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
+        virdo::setText(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
         QCoreApplication::processEvents();
 
         image.fin = 0;

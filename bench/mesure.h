@@ -57,7 +57,7 @@ inline void commencer(virdo::Jeu &jeu, int k)
     virdo::VirdoWindow &f = *jeu.principale();
     if (!QTest::qWaitForWindowExposed(&f))
         echec("la fenêtre principale ne s'affiche pas");
-    virdo::setTexte(f.control(virdo::VirdoControl::ndj), QStringLiteral("Camille"));
+    virdo::setText(f.control(virdo::VirdoControl::ndj), QStringLiteral("Camille"));
     cliquer(f, virdo::VirdoControl::Identite);
     // A check box is clicked through its button, the tick being only a part of its surface.
     f.checkBox(virdo::caseProgramme(k))->click();

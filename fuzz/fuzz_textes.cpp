@@ -90,7 +90,7 @@ template<typename Key>
 void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu)
 {
     const QWidget *control = fenetre.control(nom);
-    const QString lu = virdo::texte(control);
+    const QString lu = virdo::text(control);
     const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
     const QString voulu = boite ? commeUneBoite(attendu) : attendu;
     if (lu != voulu)
@@ -154,9 +154,9 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 {
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
-    virdo::setTexte(f.control(virdo::VirdoControl::ndj), nom);
-    if (virdo::texte(f.control(virdo::VirdoControl::ndj)) != nom)
-        echec("ndj", virdo::texte(f.control(virdo::VirdoControl::ndj)), nom);
+    virdo::setText(f.control(virdo::VirdoControl::ndj), nom);
+    if (virdo::text(f.control(virdo::VirdoControl::ndj)) != nom)
+        echec("ndj", virdo::text(f.control(virdo::VirdoControl::ndj)), nom);
 
     jeu.clicIdentite();
     const QString p = nom.isEmpty() ? QStringLiteral("Joueur  Anonyme") : nom;
@@ -201,7 +201,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     // One move from the target: the player's 1, or the computer's, wins.
     jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
     jeu.partie().tour = joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur;
-    virdo::setTexte(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
+    virdo::setText(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
     jeu.clicEnvoi();
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
     virdo::EurekaWindow &eureka = jeu.eureka();

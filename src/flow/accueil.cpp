@@ -12,19 +12,19 @@ void Jeu::clicIdentite()
     Partie &partie = m_partie;
     fenetre.control(VirdoControl::Identite)->hide();
     // The name is kept exactly as typed, blanks included.
-    partie.prenom = texte(fenetre.control(VirdoControl::ndj));
+    partie.prenom = text(fenetre.control(VirdoControl::ndj));
     if (partie.prenom.isEmpty())
         partie.prenom = QStringLiteral("Joueur  Anonyme");
 
     QWidget *accueil = fenetre.control(VirdoControl::Accueil);
     accueil->show();
-    setTexte(accueil, QStringLiteral("Bonjour ") + partie.prenom
+    setText(accueil, QStringLiteral("Bonjour ") + partie.prenom
              + QStringLiteral(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
                               "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
                               "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
                               "s'aider en utilisant une feuille de papier et un stylo..."));
     QWidget *tirage = fenetre.control(VirdoControl::Tirage);
-    setTexte(tirage, partie.prenom
+    setText(tirage, partie.prenom
              + QStringLiteral(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre "
                               "de tester tes capacités de réflexion et de calcul mental .... Choisis un des huit "
                               "programmes proposés sur la droite en cochant la case désirée ..."));
@@ -39,9 +39,9 @@ void Jeu::clicProgramme(int k)
     VirdoWindow &fenetre = *m_principale;
     Partie &partie = m_partie;
     choisirProgramme(partie, k);
-    setTexte(fenetre.control(VirdoControl::BUT), formatSigne(partie.objectif));
-    setTexte(fenetre.control(VirdoControl::Accueil), phraseRegle(k));
-    setTexte(fenetre.control(VirdoControl::Tirage), partie.prenom
+    setText(fenetre.control(VirdoControl::BUT), formatSigne(partie.objectif));
+    setText(fenetre.control(VirdoControl::Accueil), phraseRegle(k));
+    setText(fenetre.control(VirdoControl::Tirage), partie.prenom
              + QStringLiteral(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, "
                               "ce choix est important !"));
     fenetre.control(VirdoControl::Joueur)->show();
@@ -50,7 +50,7 @@ void Jeu::clicProgramme(int k)
     // Only the chosen box stays; the others are clear already, so clearing them is no click.
     for (int autre = 1; autre <= 8; ++autre) {
         if (autre != k)
-            decocher(fenetre.checkBox(caseProgramme(autre)));
+            uncheck(fenetre.checkBox(caseProgramme(autre)));
     }
     for (int autre = 1; autre <= 8; ++autre) {
         if (autre != k)

@@ -14,18 +14,18 @@ void Jeu::AnnonceVictoire()
     const QString crlf = QStringLiteral("\r\n");
 
     if (joueurGagne) {
-        setTexte(fenetre.control(VirdoControl::nj), QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-        setTexte(fenetre.control(VirdoControl::nombreordinateur),
+        setText(fenetre.control(VirdoControl::nj), QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
+        setText(fenetre.control(VirdoControl::nombreordinateur),
                  QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
     } else {
-        setTexte(fenetre.control(VirdoControl::nj), QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
-        setTexte(fenetre.control(VirdoControl::nombreordinateur), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
+        setText(fenetre.control(VirdoControl::nj), QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
+        setText(fenetre.control(VirdoControl::nombreordinateur), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
     }
     fenetre.control(VirdoControl::Envoi)->hide();
     QWidget *fin = fenetre.control(VirdoControl::FIN);
     fin->show();
     // The focus Envoi gave up would otherwise wrap round to the name box and select the name.
-    donnerFocus(fin);
+    giveFocus(fin);
 
     // The picture is in place before the window shows; a missing or unreadable file
     // leaves the previous picture and the announcement goes on.
@@ -36,7 +36,7 @@ void Jeu::AnnonceVictoire()
     // Shown again in a later game, it would come up under the newer main window.
     eureka.raise();
     m_son.playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
-    setTexte(eureka.control(EurekaControl::CRI), joueurGagne
+    setText(eureka.control(EurekaControl::CRI), joueurGagne
              ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
              : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom);
 }

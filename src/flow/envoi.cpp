@@ -25,14 +25,14 @@ void Jeu::tourOrdinateur(VirdoWindow &fenetre)
     fenetre.control(VirdoControl::nombreordinateur)->show();
 
     CoupOrdinateur(partie, m_hasard);
-    setTexte(fenetre.control(VirdoControl::nombreordinateur),
+    setText(fenetre.control(VirdoControl::nombreordinateur),
              QStringLiteral("Moi, l'ordinateur, j'ai joué:") + formatSigne(partie.nombrejoue));
-    setTexte(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
+    setText(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
     if (partie.total == partie.objectif) {
         AnnonceVictoire();
         return;
     }
-    setTexte(fenetre.control(VirdoControl::nbj), QString());
+    setText(fenetre.control(VirdoControl::nbj), QString());
     passerLaMain();
 }
 
@@ -42,7 +42,7 @@ void Jeu::tourJoueur(VirdoWindow &fenetre)
     fenetre.control(VirdoControl::Joueur)->hide();
     fenetre.control(VirdoControl::Ordinateur)->hide();
     QWidget *nbj = fenetre.control(VirdoControl::nbj);
-    const Verdict verdict = jugerEntree(texte(nbj), partie.nbmaxi);
+    const Verdict verdict = jugerEntree(text(nbj), partie.nbmaxi);
     partie.nombrejoue = verdict.nombre;
     nbj->hide();
 
@@ -58,13 +58,13 @@ void Jeu::tourJoueur(VirdoWindow &fenetre)
         if (!garde)
             return; // the game ended while the box was open
         if (verdict.entree == Entree::Triche)
-            setTexte(nbj, QString());
+            setText(nbj, QString());
         partie.tour = Tour::Refus;
         break;
     }
     case Entree::Acceptee:
         ajouterAuTotal(partie);
-        setTexte(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
+        setText(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
         if (partie.total == partie.objectif) {
             AnnonceVictoire();
             return;
@@ -94,23 +94,23 @@ void Jeu::passerLaMain()
     if (partie.tour == Tour::Ordinateur || partie.tour == Tour::Refus) {
         fenetre.control(VirdoControl::Joueur)->hide();
         fenetre.control(VirdoControl::Ordinateur)->hide();
-        setTexte(nj, partie.prenom + QStringLiteral(", à toi de proposer un nombre >"));
+        setText(nj, partie.prenom + QStringLiteral(", à toi de proposer un nombre >"));
         nj->show();
         nbj->show();
-        donnerFocus(nbj);
+        giveFocus(nbj);
         envoi->show();
-        setTexte(envoi, QStringLiteral("Clique pour valider ton nombre"));
+        setText(envoi, QStringLiteral("Clique pour valider ton nombre"));
         partie.tour = Tour::Joueur;
     } else {
         fenetre.control(VirdoControl::Ordinateur)->hide();
         QWidget *nombreordinateur = fenetre.control(VirdoControl::nombreordinateur);
         nombreordinateur->show();
-        setTexte(nombreordinateur, QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
+        setText(nombreordinateur, QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
         envoi->show();
-        setTexte(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+        setText(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
         partie.tour = Tour::Ordinateur;
         nbj->hide();
-        setTexte(nj, partie.prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
+        setText(nj, partie.prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
     }
 }
 

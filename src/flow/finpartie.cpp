@@ -11,7 +11,7 @@ void Jeu::clicFin()
     eureka().hide();
     RejouerWindow &fenetre = rejouer();
     fenetre.show();
-    setTexte(fenetre.control(RejouerControl::nj), m_partie.prenom);
+    setText(fenetre.control(RejouerControl::nj), m_partie.prenom);
     // Silence once the replay window is up, before the main window goes.
     m_son.stop();
     dechargerPrincipale();
@@ -23,9 +23,9 @@ void Jeu::clicOui()
     // arrives before the first has done its work would load a second main window.
     if (m_principale || !m_rejouer || m_rejouer->isHidden())
         return;
-    m_nomjoueur = texte(m_rejouer->control(RejouerControl::nj));
+    m_nomjoueur = text(m_rejouer->control(RejouerControl::nj));
     chargerPrincipale();
-    setTexte(m_principale->control(VirdoControl::ndj), m_nomjoueur);
+    setText(m_principale->control(VirdoControl::ndj), m_nomjoueur);
     m_rejouer->hide();
 }
 

@@ -36,7 +36,7 @@ void Jeu::chargerPrincipale()
     m_principale = fenetre;
     connecterPrincipale(fenetre);
     // Placed before it shows, so that it does not jump.
-    centrerSurEcran(fenetre);
+    centreOnScreen(fenetre);
     fenetre->show();
 }
 
@@ -65,7 +65,7 @@ RejouerWindow &Jeu::rejouer()
         m_rejouer = new RejouerWindow;
         m_nomjoueur.clear();
         // Centred once: later showings keep the window where the player left it.
-        centrerSurEcran(m_rejouer);
+        centreOnScreen(m_rejouer);
         connect(m_rejouer->button(RejouerControl::OUI), &QAbstractButton::clicked, this,
                 &Jeu::clicOui);
         connect(m_rejouer->button(RejouerControl::NON), &QAbstractButton::clicked, this,

@@ -11,10 +11,10 @@ constexpr int gaucheMessages = 120;
 constexpr int largeurNj = 9855;
 constexpr int largeurNombreOrdinateur = 8895;
 
-void elargir(QWidget *boite, int largeur)
+void widen(QWidget *box, int width)
 {
-    setLargeur(boite, largeur);
-    setGauche(boite, gaucheMessages);
+    setWidthInTwips(box, width);
+    setLeftInTwips(box, gaucheMessages);
 }
 
 } // namespace
@@ -28,15 +28,15 @@ void Jeu::clicJoueur()
     partie.tour = Tour::Joueur;
     QWidget *nj = fenetre.control(VirdoControl::nj);
     QWidget *nombreordinateur = fenetre.control(VirdoControl::nombreordinateur);
-    elargir(nj, largeurNj);
-    elargir(nombreordinateur, largeurNombreOrdinateur);
+    widen(nj, largeurNj);
+    widen(nombreordinateur, largeurNombreOrdinateur);
     nombreordinateur->show();
-    setTexte(nombreordinateur, QStringLiteral("J'attends patiemment mon tour pour jouer ..."));
-    setTexte(nj, partie.prenom + QStringLiteral(", propose un nombre >"));
+    setText(nombreordinateur, QStringLiteral("J'attends patiemment mon tour pour jouer ..."));
+    setText(nj, partie.prenom + QStringLiteral(", propose un nombre >"));
     nj->show();
     QWidget *nbj = fenetre.control(VirdoControl::nbj);
     nbj->show();
-    donnerFocus(nbj);
+    giveFocus(nbj);
     fenetre.control(VirdoControl::Envoi)->show();
 }
 
@@ -48,16 +48,16 @@ void Jeu::clicOrdinateur()
     fenetre.control(VirdoControl::Ordinateur)->hide();
     partie.tour = Tour::Ordinateur;
     QWidget *nj = fenetre.control(VirdoControl::nj);
-    elargir(nj, largeurNj);
+    widen(nj, largeurNj);
     nj->show();
-    setTexte(nj, partie.prenom + QStringLiteral(", attends ton tour pour jouer ..."));
+    setText(nj, partie.prenom + QStringLiteral(", attends ton tour pour jouer ..."));
     QWidget *nombreordinateur = fenetre.control(VirdoControl::nombreordinateur);
-    elargir(nombreordinateur, largeurNombreOrdinateur);
+    widen(nombreordinateur, largeurNombreOrdinateur);
     nombreordinateur->show();
-    setTexte(nombreordinateur, QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
+    setText(nombreordinateur, QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
     QWidget *envoi = fenetre.control(VirdoControl::Envoi);
     envoi->show();
-    setTexte(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+    setText(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
 }
 
 } // namespace virdo

@@ -72,7 +72,7 @@ private:
 
 } // namespace
 
-void centrerSurEcran(QWidget *window)
+void centreOnScreen(QWidget *window)
 {
     if (!window->screen())
         return;

@@ -11,6 +11,6 @@ namespace virdo {
 // Best called before the window is first shown: it is then placed with the frame the
 // window manager gave the game's previous windows, and moved once more only if its own
 // frame, known once it is shown, turns out different.
-void centrerSurEcran(QWidget *window);
+void centreOnScreen(QWidget *window);
 
 } // namespace virdo

@@ -11,23 +11,23 @@
 
 namespace virdo {
 
-void setTexte(QWidget *control, const QString &texte)
+void setText(QWidget *control, const QString &value)
 {
     if (auto *box = qobject_cast<QLineEdit *>(control)) {
-        box->setText(texte);
+        box->setText(value);
         box->setCursorPosition(0); // a long text shows its beginning, as the player reads it
     } else if (auto *box = qobject_cast<MultiLineBox *>(control)) {
-        box->setText(texte);
+        box->setText(value);
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        label->setText(texte);
+        label->setText(value);
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        button->setText(texte);
+        button->setText(value);
     } else {
-        Q_ASSERT_X(false, "setTexte", "control without a text");
+        Q_ASSERT_X(false, "setText", "control without a text");
     }
 }
 
-QString texte(const QWidget *control)
+QString text(const QWidget *control)
 {
     if (auto *box = qobject_cast<const QLineEdit *>(control))
         return box->text();
@@ -37,27 +37,27 @@ QString texte(const QWidget *control)
         return label->text();
     if (auto *button = qobject_cast<const QAbstractButton *>(control))
         return button->text();
-    Q_ASSERT_X(false, "texte", "control without a text");
+    Q_ASSERT_X(false, "text", "control without a text");
     return {};
 }
 
-void setLargeur(QWidget *control, int twips)
+void setWidthInTwips(QWidget *control, int twips)
 {
     control->resize(twipsToPixelsX(control, twips), control->height());
 }
 
-void setGauche(QWidget *control, int twips)
+void setLeftInTwips(QWidget *control, int twips)
 {
     control->move(twipsToPixelsX(control, twips), control->y());
 }
 
-void decocher(QCheckBox *box)
+void uncheck(QCheckBox *box)
 {
     const QSignalBlocker noClick(box);
     box->setChecked(false);
 }
 
-void donnerFocus(QWidget *control)
+void giveFocus(QWidget *control)
 {
     control->setFocus(Qt::OtherFocusReason);
 }

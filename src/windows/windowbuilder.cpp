@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QFont>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -17,6 +18,8 @@
 
 namespace virdo {
 
+namespace {
+
 QFont fontFor(const FontSpec &spec)
 {
     QFont font(QString::fromUtf8(spec.face));
@@ -25,8 +28,6 @@ QFont fontFor(const FontSpec &spec)
     font.setItalic(spec.italic);
     return font;
 }
-
-namespace {
 
 void setColour(QWidget *widget, QPalette::ColorRole role, int rgb)
 {

@@ -2,8 +2,6 @@
 
 #include "windows/controlspec.h"
 
-#include <QFont>
-
 #include <vector>
 
 class QWidget;
@@ -14,7 +12,5 @@ namespace virdo {
 // its controls from the table, with their stacking and tab order. Answers the controls
 // in the order of the table.
 std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec);
-
-QFont fontFor(const FontSpec &spec);
 
 } // namespace virdo

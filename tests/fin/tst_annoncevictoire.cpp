@@ -144,7 +144,7 @@ void TestAnnonceVictoire::stepsComeInOrder()
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Inès"), !joueurGagne));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
         PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
-        ancienCri = virdo::texte(jeu.eureka().control(EurekaControl::CRI));
+        ancienCri = virdo::text(jeu.eureka().control(EurekaControl::CRI));
         QVERIFY(!ancienCri.isEmpty());
     }
     // After OUI the name is already in ndj.
@@ -172,9 +172,9 @@ void TestAnnonceVictoire::stepsComeInOrder()
         ++auShow.affichages;
         auShow.photo = pilote::photo(*fenetre);
         auShow.appels = son.calls.size();
-        auShow.cri = virdo::texte(fenetre->control(EurekaControl::CRI));
-        auShow.nj = virdo::texte(principale->control(VirdoControl::nj));
-        auShow.nombreordinateur = virdo::texte(principale->control(VirdoControl::nombreordinateur));
+        auShow.cri = virdo::text(fenetre->control(EurekaControl::CRI));
+        auShow.nj = virdo::text(principale->control(VirdoControl::nj));
+        auShow.nombreordinateur = virdo::text(principale->control(VirdoControl::nombreordinateur));
         auShow.envoiVisible = principale->control(VirdoControl::Envoi)->isVisible();
         auShow.finVisible = principale->control(VirdoControl::FIN)->isVisible();
     });
@@ -191,7 +191,7 @@ void TestAnnonceVictoire::stepsComeInOrder()
         if (!jeu.eurekaCharge())
             return;
         auSon.eurekaVisible = jeu.eureka().isVisible();
-        auSon.cri = virdo::texte(jeu.eureka().control(EurekaControl::CRI));
+        auSon.cri = virdo::text(jeu.eureka().control(EurekaControl::CRI));
         auSon.photo = pilote::photo(jeu.eureka());
     };
 
@@ -212,14 +212,14 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QCOMPARE(auSon.cri, ancienCri); // CRI comes after the sound
     QVERIFY(auSon.photo == imageAttendue);
 
-    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)), attendus.cri);
+    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)), attendus.cri);
     QVERIFY(jeu.eureka().isVisible());
     QVERIFY(principale->isVisible());
     QVERIFY(!principale->control(VirdoControl::Envoi)->isVisible());
     QVERIFY(!principale->control(VirdoControl::nbj)->isVisible());
     QVERIFY(principale->control(VirdoControl::FIN)->isVisible());
-    QCOMPARE(virdo::texte(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
-    QCOMPARE(virdo::texte(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
+    QCOMPARE(virdo::text(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
+    QCOMPARE(virdo::text(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
 }
 
 void TestAnnonceVictoire::winnerFiles_data()
@@ -303,11 +303,11 @@ void TestAnnonceVictoire::winnerTexts()
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
 
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(virdo::texte(principale.control(VirdoControl::nj)), nj);
-    QCOMPARE(virdo::texte(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
+    QCOMPARE(virdo::text(principale.control(VirdoControl::nj)), nj);
+    QCOMPARE(virdo::text(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
     QVERIFY(principale.control(VirdoControl::nj)->isVisible());
     QVERIFY(principale.control(VirdoControl::nombreordinateur)->isVisible());
-    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)), cri);
+    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)), cri);
 
     const QTextDocument *document = qobject_cast<virdo::MultiLineBox *>(jeu.eureka().control(EurekaControl::CRI))->document();
     QStringList lignes;
@@ -356,7 +356,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QCOMPARE(&jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
     QVERIFY(pilote::photo(*eureka) == pilote::fichierImage(imageDuGagnant(secondGagnant)));
-    QCOMPARE(virdo::texte(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
+    QCOMPARE(virdo::text(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
     int victoires = 0;
     for (const QWidget *w : QApplication::topLevelWidgets())
         victoires += w->objectName() == QLatin1String("Eureka");

@@ -102,7 +102,7 @@ void TestFinPartie::finLeavesTheGame()
             auStop.eurekaCache = eureka && !eureka->isVisible();
             auStop.rejouerAffiche = jeu.rejouerCharge() && jeu.rejouer().isVisible();
             if (jeu.rejouerCharge())
-                auStop.nomAffiche = virdo::texte(jeu.rejouer().control(RejouerControl::nj));
+                auStop.nomAffiche = virdo::text(jeu.rejouer().control(RejouerControl::nj));
             auStop.principaleAffichee = principale && jeu.principale() == principale && principale->isVisible();
         };
         PILOTE(pilote::cliquer(*principale, VirdoControl::FIN));
@@ -120,7 +120,7 @@ void TestFinPartie::finLeavesTheGame()
         QVERIFY(jeu.eurekaCharge());
         virdo::RejouerWindow &rejouer = jeu.rejouer();
         QVERIFY(rejouer.isVisible());
-        QCOMPARE(virdo::texte(rejouer.control(RejouerControl::nj)), prenom);
+        QCOMPARE(virdo::text(rejouer.control(RejouerControl::nj)), prenom);
         if (partie == 1)
             premierRejouer = &rejouer;
         QCOMPARE(&rejouer, premierRejouer.data());
@@ -178,12 +178,12 @@ void TestFinPartie::ouiStartsAFreshGame()
     QVERIFY(principale->isVisible());
     QCOMPARE(controlesAffiches(*principale),
              (QStringList{"Affichage", "BUT", "Bonjour", "Identite", "Label3", "Nombre", "ndj"}));
-    QCOMPARE(virdo::texte(principale->control(VirdoControl::ndj)), nom);
-    QCOMPARE(virdo::texte(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
-    QCOMPARE(virdo::texte(principale->control(VirdoControl::BUT)), QString());
+    QCOMPARE(virdo::text(principale->control(VirdoControl::ndj)), nom);
+    QCOMPARE(virdo::text(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
+    QCOMPARE(virdo::text(principale->control(VirdoControl::BUT)), QString());
     for (const char *message : {"nj", "nombreordinateur", "nbj", "Accueil", "Tirage"})
-        QCOMPARE(virdo::texte(pilote::parNom(*principale, QLatin1String(message))), QString());
-    QCOMPARE(virdo::texte(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
+        QCOMPARE(virdo::text(pilote::parNom(*principale, QLatin1String(message))), QString());
+    QCOMPARE(virdo::text(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
     for (int k = 1; k <= 8; ++k) {
         QVERIFY2(!principale->checkBox(virdo::caseProgramme(k))->isChecked(), qPrintable(QString::number(k)));
     }
@@ -266,19 +266,19 @@ void TestFinPartie::gamesInARow()
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     virdo::RejouerWindow &rejouer = jeu.rejouer();
-    QCOMPARE(virdo::texte(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
+    QCOMPARE(virdo::text(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
     if (!renomme.isNull())
         PILOTE(pilote::taper(rejouer, RejouerControl::nj, renomme));
     PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
-    QCOMPARE(virdo::texte(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+    QCOMPARE(virdo::text(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
 
     // The second game takes the name as it stands in ndj.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     virdo::VirdoWindow &principale = *jeu.principale();
     QCOMPARE(jeu.partie().prenom, secondNom);
-    QCOMPARE(virdo::texte(principale.control(VirdoControl::nj)),
+    QCOMPARE(virdo::text(principale.control(VirdoControl::nj)),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)),
+    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(",\r\nj'ai vaincu l'ordinateur ! "));
     QVERIFY(jeu.eureka().isVisible());
     QVERIFY(pilote::photo(jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
@@ -287,7 +287,7 @@ void TestFinPartie::gamesInARow()
     PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
     QCOMPARE(&jeu.rejouer(), &rejouer);
     QVERIFY(rejouer.isVisible());
-    QCOMPARE(virdo::texte(rejouer.control(RejouerControl::nj)), secondNom);
+    QCOMPARE(virdo::text(rejouer.control(RejouerControl::nj)), secondNom);
     QVERIFY2(son.calls == (QStringList{"play:Son2.wav", "stop", "play:victoire.wav", "stop"}), qPrintable(jouees(son.calls)));
     QVERIFY(son.playing.isEmpty());
     QCOMPARE(termine.count(), 0);
@@ -295,7 +295,7 @@ void TestFinPartie::gamesInARow()
     // Every OUI takes the name afresh from nj, not the one it took the time before.
     PILOTE(pilote::taper(rejouer, RejouerControl::nj, QStringLiteral("Capucine")));
     PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
-    QCOMPARE(virdo::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
+    QCOMPARE(virdo::text(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
     QCOMPARE(termine.count(), 0);
 }
 

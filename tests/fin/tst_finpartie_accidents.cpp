@@ -173,10 +173,10 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(jeu.eureka().isVisible());
     QVERIFY2(pilote::photo(jeu.eureka()) == avant, "Photo changed although the file could not be read");
     QCOMPARE(son.calls, QStringList{"play:victoire.wav"});
-    QCOMPARE(virdo::texte(jeu.eureka().control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
+    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(virdo::texte(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(virdo::texte(principale.control(VirdoControl::nombreordinateur)),
+    QCOMPARE(virdo::text(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
+    QCOMPARE(virdo::text(principale.control(VirdoControl::nombreordinateur)),
              QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Yanis !"));
     QVERIFY(!principale.control(VirdoControl::Envoi)->isVisible());
     QVERIFY(messages.shown.isEmpty());
@@ -238,7 +238,7 @@ void TestFinPartieAccidents::missingSoundLetsTheGameGoOn()
         QVERIFY(jeu.eureka().isVisible());
         QVERIFY(pilote::photo(jeu.eureka())
                 == imageSurDisque(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")));
-        QVERIFY(virdo::texte(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
+        QVERIFY(virdo::text(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
         // Silent: the tune was refused, nothing loops.
         QTRY_COMPARE(refus.count(), partie);
         QCOMPARE(boucles.count(), 0);
@@ -286,7 +286,7 @@ void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn()
     for (int partie = 1; partie <= 2; ++partie) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), false));
         QVERIFY(jeu.eureka().isVisible());
-        QVERIFY(virdo::texte(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
+        QVERIFY(virdo::text(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
         QVERIFY(jeu.rejouer().isVisible());
         PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
@@ -416,7 +416,7 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
 
     PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
     QVERIFY(jeu.rejouer().isVisible());
-    QCOMPARE(virdo::texte(jeu.rejouer().control(RejouerControl::nj)), QStringLiteral("Jade"));
+    QCOMPARE(virdo::text(jeu.rejouer().control(RejouerControl::nj)), QStringLiteral("Jade"));
     QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop", "stop"}));
     QCOMPARE(&jeu.eureka(), eureka.data());
     QVERIFY(!eureka->isVisible());
@@ -476,7 +476,7 @@ void TestFinPartieAccidents::secondClickActsOnce()
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         principales += fenetre->objectName() == QLatin1String("VIRDO");
     QCOMPARE(principales, 1);
-    QCOMPARE(virdo::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
+    QCOMPARE(virdo::text(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
     // The game goes on and ends as usual, with nothing left behind.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));

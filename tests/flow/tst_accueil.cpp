@@ -224,7 +224,7 @@ private slots:
         QStringList textes;
         QList<bool> montres;
         for (const QString &nom : noms) {
-            textes << virdo::texte(banc->ctl(nom));
+            textes << virdo::text(banc->ctl(nom));
             montres << banc->ctl(nom)->isVisible();
         }
         const virdo::Tour tour = banc->partie().tour;
@@ -249,7 +249,7 @@ private slots:
         QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int i = 0; i < noms.size(); ++i) {
             const QByteArray nom = noms[i].toLatin1();
-            QCOMPARE(virdo::texte(banc->ctl(QString::fromLatin1(nom))), textes[i]);
+            QCOMPARE(virdo::text(banc->ctl(QString::fromLatin1(nom))), textes[i]);
             QCOMPARE(banc->ctl(QString::fromLatin1(nom))->isVisible(), montres[i]);
         }
         // Nombre still shows the old total.
@@ -271,7 +271,7 @@ private slots:
     }
 
 private:
-    QString texteDe(VirdoControl nom) { return virdo::texte(banc->ctl(nom)); }
+    QString texteDe(VirdoControl nom) { return virdo::text(banc->ctl(nom)); }
 };
 
 QTEST_MAIN(TstAccueil)

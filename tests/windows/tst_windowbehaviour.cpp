@@ -151,8 +151,8 @@ private slots:
     void setTexteShowsExactly();
     void widthAndLeftInTwips_data();
     void widthAndLeftInTwips();
-    void decocherIsNoClick_data();
-    void decocherIsNoClick();
+    void uncheckIsNoClick_data();
+    void uncheckIsNoClick();
     void pictureAtOwnSizeFromTopLeft_data();
     void pictureAtOwnSizeFromTopLeft();
     void namedFontsResolve_data();
@@ -214,7 +214,7 @@ void TestWindowBehaviour::startValues()
         QCOMPARE(box->isChecked(), ticked);
         QCOMPARE(box->checkState(), Qt::Unchecked);
     } else {
-        QCOMPARE(virdo::texte(c), text);
+        QCOMPARE(virdo::text(c), text);
     }
 }
 
@@ -225,7 +225,7 @@ void TestWindowBehaviour::startFocusInNdj()
     QVERIFY(showAndActivate(&w));
     QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
-    QCOMPARE(virdo::texte(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
+    QCOMPARE(virdo::text(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
 }
 
 // Dragging the frame of a window moves none of its controls; the main window keeps its size.
@@ -337,12 +337,12 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     // More text than the box can hold: still no scroll bar comes up.
-    virdo::setTexte(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
+    virdo::setText(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
     QCoreApplication::processEvents();
     QVERIFY(!box->verticalScrollBar()->isVisible());
     QVERIFY(!box->horizontalScrollBar()->isVisible());
 
-    virdo::setTexte(box, longText);
+    virdo::setText(box, longText);
     QCoreApplication::processEvents();
     QCOMPARE(box->document()->blockCount(), 1);
     QVERIFY2(box->document()->documentLayout()->documentSize().width() <= box->viewport()->width(),
@@ -359,10 +359,10 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
         QVERIFY2(g.centred(), qPrintable(QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right)));
 
     // What the player types in an empty box is centred too.
-    virdo::setTexte(box, QString());
+    virdo::setText(box, QString());
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("abc"));
-    QCOMPARE(virdo::texte(box), QStringLiteral("abc"));
+    QCOMPARE(virdo::text(box), QStringLiteral("abc"));
     const QList<Gaps> typed = lineGaps(box);
     QCOMPARE(typed.size(), 1);
     QVERIFY(typed.first().left > box->viewport()->width() / 3);
@@ -395,11 +395,11 @@ void TestWindowBehaviour::multiLineBoxBreaksAtCrLf()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
 
-    virdo::setTexte(box, text);
+    virdo::setText(box, text);
     QCoreApplication::processEvents();
     QCOMPARE(box->document()->blockCount(), 2);
     QCOMPARE(box->document()->begin().text(), text.section(QStringLiteral("\r\n"), 0, 0));
-    QCOMPARE(virdo::texte(box), text);
+    QCOMPARE(virdo::text(box), text);
     const QList<Gaps> gaps = lineGaps(box);
     QCOMPARE(gaps.size(), 2);
     for (const Gaps &g : gaps)
@@ -435,8 +435,8 @@ void TestWindowBehaviour::buttonCaptionWraps()
     const auto w = makeWindow(window);
     auto *button = qobject_cast<QPushButton *>(child(*w, name));
     QVERIFY(button);
-    virdo::setTexte(button, caption);
-    QCOMPARE(virdo::texte(button), caption);
+    virdo::setText(button, caption);
+    QCOMPARE(virdo::text(button), caption);
 
     const QRect area = buttonContents(button);
     const QFontMetrics metrics(button->font());
@@ -504,10 +504,10 @@ void TestWindowBehaviour::textBoxLengthLimit()
         box->setFocus();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     } else {
-        virdo::setTexte(box, text);
+        virdo::setText(box, text);
     }
-    QCOMPARE(virdo::texte(box).size(), kept);
-    QCOMPARE(virdo::texte(box), text.left(kept));
+    QCOMPARE(virdo::text(box).size(), kept);
+    QCOMPARE(virdo::text(box), text.left(kept));
 }
 
 // Return and keypad Enter press the focused button, as Space does, and once however long
@@ -614,8 +614,8 @@ void TestWindowBehaviour::setTexteShowsExactly()
     const auto w = makeWindow(window);
     QWidget *c = child(*w, name);
     QVERIFY(c);
-    virdo::setTexte(c, text);
-    QCOMPARE(virdo::texte(c), text);
+    virdo::setText(c, text);
+    QCOMPARE(virdo::text(c), text);
     QString held;
     if (auto *box = qobject_cast<QLineEdit *>(c))
         held = box->text();
@@ -651,14 +651,14 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     virdo::VirdoWindow w;
     QWidget *box = child(w, name);
     QVERIFY(box);
-    virdo::setTexte(box, QStringLiteral("Léa, propose un nombre >"));
+    virdo::setText(box, QStringLiteral("Léa, propose un nombre >"));
     box->show();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QRect before = box->geometry();
 
-    virdo::setLargeur(box, widthTwips);
-    virdo::setGauche(box, leftTwips);
+    virdo::setWidthInTwips(box, widthTwips);
+    virdo::setLeftInTwips(box, leftTwips);
     // No event is processed in between: the handler's next step sees the new place.
     QCOMPARE(virdo::pixelsToTwipsX(box, box->width()), widthTwips);
     QCOMPARE(virdo::pixelsToTwipsX(box, box->x()), leftTwips);
@@ -668,11 +668,11 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     }
     QCOMPARE(box->y(), before.y());
     QCOMPARE(box->height(), before.height());
-    QCOMPARE(virdo::texte(box), QStringLiteral("Léa, propose un nombre >"));
+    QCOMPARE(virdo::text(box), QStringLiteral("Léa, propose un nombre >"));
 }
 
 // Clearing a box from the program is no click: the game's click handler does not run.
-void TestWindowBehaviour::decocherIsNoClick_data()
+void TestWindowBehaviour::uncheckIsNoClick_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("tickedBefore");
@@ -682,7 +682,7 @@ void TestWindowBehaviour::decocherIsNoClick_data()
     }
 }
 
-void TestWindowBehaviour::decocherIsNoClick()
+void TestWindowBehaviour::uncheckIsNoClick()
 {
     QFETCH(QString, name);
     QFETCH(bool, tickedBefore);
@@ -700,7 +700,7 @@ void TestWindowBehaviour::decocherIsNoClick()
         QVERIFY(box->isChecked());
         clicks.clear();
     }
-    virdo::decocher(box);
+    virdo::uncheck(box);
     QVERIFY(!box->isChecked());
     QCOMPARE(clicks.size(), 0);
 
