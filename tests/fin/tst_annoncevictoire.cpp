@@ -132,10 +132,8 @@ void TestAnnonceVictoire::stepsComeInOrder()
 {
     QFETCH(bool, joueurGagne);
     QFETCH(bool, partiePrecedente);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     jeu.demarrer();
 
     QString ancienCri;
@@ -294,10 +292,8 @@ void TestAnnonceVictoire::winnerTexts()
     QFETCH(QString, nombreordinateur);
     QFETCH(QString, cri);
     QFETCH(QStringList, lignesCri);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
@@ -334,10 +330,8 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
 {
     QFETCH(bool, premierGagnant);
     QFETCH(bool, secondGagnant);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));

@@ -71,10 +71,8 @@ void TestFinPartie::finLeavesTheGame()
 {
     QFETCH(bool, joueurGagne);
     QFETCH(int, parties);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -153,10 +151,8 @@ void TestFinPartie::ouiStartsAFreshGame()
     QFETCH(bool, joueurGagne);
     QFETCH(QString, tape);
     QFETCH(QString, nom);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -208,10 +204,8 @@ void TestFinPartie::nonEndsTheProgram_data()
 void TestFinPartie::nonEndsTheProgram()
 {
     QFETCH(int, parties);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -256,10 +250,8 @@ void TestFinPartie::gamesInARow()
 {
     QFETCH(QString, renomme);
     QFETCH(QString, secondNom);
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 

@@ -152,10 +152,8 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(preparer(fichiers));
     QVERIFY(QImageReader(QStringLiteral("Enfants.bmp")).read().isNull());
 
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     jeu.demarrer();
 
     QImage avant; // what Photo held before the game under test ended
@@ -192,10 +190,8 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
 void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}}));
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
@@ -300,10 +296,8 @@ void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn()
 void TestFinPartieAccidents::closingRejouerIsLikeNon()
 {
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -343,10 +337,8 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
 {
     QFETCH(QString, moment);
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -393,10 +385,8 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
 void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -444,10 +434,8 @@ void TestFinPartieAccidents::secondClickActsOnce()
 {
     QFETCH(QString, bouton);
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    pilote::Banc banc;
+    auto &[son, hasard, messages, jeu] = banc;
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
     const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {

@@ -1,12 +1,9 @@
 #pragma once
 
-// What the flow tests share: a game with its stand-ins, the player's gestures on the
-// real widgets, and the check that a test left no window behind.
+// What the flow tests share on top of the tests' driver: the texts they expect, the
+// steps of a game's start, and the check that a test left no window behind.
 
-#include "answeringmessageboxes.h"
 #include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
 #include "windows/window.h"
@@ -14,36 +11,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 
 #include <memory>
 
 namespace flowtest {
 
-// A game as main() runs it, with a silent sound, a known random sequence and message
-// boxes answered with OK.
-struct Banc
-{
-    explicit Banc(QList<double> fractions = {0.0})
-        : hasard(std::move(fractions))
-    {
-    }
-
-    RecordingSoundPlayer son;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    virdo::Jeu jeu{son, hasard, messages};
-
-    virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
-    virdo::Partie &partie() { return jeu.partie(); }
-    QWidget *ctl(VirdoControl nom) { return jeu.principale()->control(nom); }
-    // For the checks that go down a list of names.
-    QWidget *ctl(const QString &nom) { return pilote::parNom(*jeu.principale(), nom); }
-    QLineEdit *boite(VirdoControl nom) { return jeu.principale()->textBox(nom); }
-    QCheckBox *caseProgramme(int k) { return jeu.principale()->checkBox(virdo::caseProgramme(k)); }
-};
+using pilote::Banc;
 
 inline const QString suiteAccueil = QStringLiteral(
         ", ce programme va te permettre de tester tes capacités logiques mathématiques et de t'exercer contre "
@@ -68,34 +42,15 @@ inline QString affiche(int n)
     return QLatin1Char(' ') + QString::number(n);
 }
 
-// A click where the player clicks: the middle of a button, the tick box of a check box.
-// A hidden control cannot be clicked.
+// The shared steps, stopping the calling test when they fail.
 inline void cliquer(QWidget *control)
 {
-    QVERIFY2(control, "no such control");
-    QVERIFY2(control->isVisible(), qPrintable(control->objectName() + QStringLiteral(" is not on screen")));
-    QPoint ou = control->rect().center();
-    if (auto *box = qobject_cast<QCheckBox *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        ou = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
-    }
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, ou);
+    PILOTE(pilote::cliquer(control));
 }
 
-// The player empties the box, then types the text.
 inline void taper(QLineEdit *boite, const QString &texte)
 {
-    QVERIFY2(boite->isVisible(), qPrintable(boite->objectName() + QStringLiteral(" is not on screen")));
-    boite->clear();
-    // keyClicks knows only ASCII; an accented letter is sent with its own key and text.
-    for (const QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(boite, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, boite, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-    }
-    QCOMPARE(boite->text(), texte);
+    PILOTE(pilote::taper(boite, texte));
 }
 
 // Stops the calling test once a helper has failed.

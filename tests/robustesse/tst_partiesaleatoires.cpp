@@ -519,21 +519,10 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
 void taper(QLineEdit *box, const Action &a)
 {
     if (a.auClavier) {
-        box->clear();
-        QTest::keyClicks(box, a.texte);
+        pilote::frappe(box, a.texte);
     } else {
         box->setText(a.texte); // pasted
     }
-}
-
-void cliquer(QWidget *w)
-{
-    if (auto *c = qobject_cast<QCheckBox *>(w)) {
-        // On the tick box itself: a box without caption answers only there.
-        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(std::min(6, c->width() / 2), c->height() / 2));
-        return;
-    }
-    QTest::mouseClick(w, Qt::LeftButton);
 }
 
 // Plays one action on the real game, then on the model.
@@ -561,19 +550,19 @@ void jouer(Partie &partie, const Action &a)
         break;
     }
     case Sorte::Identite:
-        cliquer(w->control(VirdoControl::Identite));
+        pilote::clic(w->control(VirdoControl::Identite));
         m.clicIdentite();
         break;
     case Sorte::Case:
-        cliquer(w->checkBox(virdo::caseProgramme(a.k)));
+        pilote::clic(w->checkBox(virdo::caseProgramme(a.k)));
         m.clicCase(a.k);
         break;
     case Sorte::Joueur:
-        cliquer(w->control(VirdoControl::Joueur));
+        pilote::clic(w->control(VirdoControl::Joueur));
         m.clicJoueur();
         break;
     case Sorte::Ordinateur:
-        cliquer(w->control(VirdoControl::Ordinateur));
+        pilote::clic(w->control(VirdoControl::Ordinateur));
         m.clicOrdinateur();
         break;
     case Sorte::Envoi: {
@@ -584,13 +573,13 @@ void jouer(Partie &partie, const Action &a)
                     partie.pendantMessage << w->control(nom)->objectName() + QStringLiteral(" shown while the message box is open");
             }
         };
-        cliquer(w->control(VirdoControl::Envoi));
+        pilote::clic(w->control(VirdoControl::Envoi));
         partie.messages.whileOpen = nullptr;
         m.clicEnvoi();
         break;
     }
     case Sorte::Fin:
-        cliquer(w->control(VirdoControl::FIN));
+        pilote::clic(w->control(VirdoControl::FIN));
         m.clicFin();
         break;
     case Sorte::SaisieRejouer:
@@ -598,11 +587,11 @@ void jouer(Partie &partie, const Action &a)
         m.saisirRejouer(a.texte);
         break;
     case Sorte::Oui:
-        cliquer(jeu.rejouer().control(RejouerControl::OUI));
+        pilote::clic(jeu.rejouer().control(RejouerControl::OUI));
         m.clicOui();
         break;
     case Sorte::Non:
-        cliquer(jeu.rejouer().control(RejouerControl::NON));
+        pilote::clic(jeu.rejouer().control(RejouerControl::NON));
         m.clicNon();
         break;
     case Sorte::FermerPrincipale:

@@ -1,8 +1,12 @@
 #pragma once
 
-// Plays the game through its real widgets, as a child at the keyboard and mouse would:
-// only controls that are on screen get clicked or typed into. Each step answers an
-// empty string when it went through, or what stopped it.
+// The tests' driver: plays the game through its real widgets, as a child at the keyboard
+// and mouse would. The steps click or type only into controls that are on screen, and
+// answer an empty string when they went through, or what stopped them.
+
+#include "answeringmessageboxes.h"
+#include "recordingsoundplayer.h"
+#include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
 #include "windows/window.h"
@@ -15,6 +19,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QStringList>
 #include <QTest>
 
@@ -39,28 +45,22 @@ inline QWidget *parNom(const QWidget &fenetre, const QString &nom)
     return fenetre.findChild<QWidget *>(nom, Qt::FindDirectChildrenOnly);
 }
 
-inline QString absent(const QWidget *control)
+// The gestures themselves, where the player makes them. A click lands in the middle of
+// a button, on the tick of a check box (a box without caption answers only there).
+inline void clic(QWidget *control)
 {
-    return control->objectName() + QStringLiteral(" is not on screen");
-}
-
-template<typename Key>
-QString cliquer(virdo::Window<Key> &fenetre, Key nom)
-{
-    QWidget *control = fenetre.control(nom);
-    if (!control->isVisible() || !control->isEnabled())
-        return absent(control);
-    QTest::mouseClick(control, Qt::LeftButton);
-    return {};
+    QPoint ou = control->rect().center();
+    if (auto *box = qobject_cast<QCheckBox *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        ou = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+    }
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, ou);
 }
 
 // Replaces what the box holds by typing: select all, then the new text (or a delete).
-template<typename Key>
-QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
+inline void frappe(QLineEdit *box, const QString &texte)
 {
-    QLineEdit *box = fenetre.textBox(nom);
-    if (!box->isVisible())
-        return absent(box);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     if (texte.isEmpty())
         QTest::keyClick(box, Qt::Key_Backspace);
@@ -73,9 +73,65 @@ QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
             QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
+}
+
+// A game as main() runs it, with a silent sound, a known random sequence and message
+// boxes answered with OK.
+struct Banc
+{
+    explicit Banc(QList<double> fractions = {0.0})
+        : hasard(std::move(fractions))
+    {
+    }
+
+    RecordingSoundPlayer son;
+    SequenceGenerateur hasard;
+    AnsweringMessageBoxes messages;
+    virdo::Jeu jeu{son, hasard, messages};
+
+    virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
+    virdo::Partie &partie() { return jeu.partie(); }
+    QWidget *ctl(VirdoControl nom) { return jeu.principale()->control(nom); }
+    // For the checks that go down a list of names.
+    QWidget *ctl(const QString &nom) { return parNom(*jeu.principale(), nom); }
+    QLineEdit *boite(VirdoControl nom) { return jeu.principale()->textBox(nom); }
+    QCheckBox *caseProgramme(int k) { return jeu.principale()->checkBox(virdo::caseProgramme(k)); }
+};
+
+inline QString absent(const QWidget *control)
+{
+    return control->objectName() + QStringLiteral(" is not on screen");
+}
+
+// The steps: a gesture on a control that is on screen, and checked to have done its part.
+inline QString cliquer(QWidget *control)
+{
+    if (!control->isVisible() || !control->isEnabled())
+        return absent(control);
+    clic(control);
+    return {};
+}
+
+inline QString taper(QLineEdit *box, const QString &texte)
+{
+    if (!box->isVisible())
+        return absent(box);
+    frappe(box, texte);
     if (box->text() != texte)
         return QStringLiteral("%1 holds \"%2\" after typing \"%3\"").arg(box->objectName(), box->text(), texte);
     return {};
+}
+
+template<typename Key>
+QString cliquer(virdo::Window<Key> &fenetre, Key nom)
+{
+    return cliquer(fenetre.control(nom));
+}
+
+template<typename Key>
+QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
+{
+    return taper(fenetre.textBox(nom), texte);
 }
 
 // From the name to the first turn in program 1 (moves of 1 to 10, target 100). With a
