@@ -3,19 +3,17 @@
 // each is read back and compared with its expected wording, written out here on its own:
 // the fixed parts must be exact and the name must stand in its one place, as typed.
 
+#include "pilote.h"
+
 #include "engine/conversions.h"
-#include "engine/generateur.h"
 #include "engine/programmes.h"
 #include "flow/jeu.h"
-#include "media/soundplayer.h"
-#include "windows/messageboxes.h"
 #include "windows/multilinebox.h"
 #include "windows/toolkit.h"
 #include "windows/window.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 
 #include <cstdint>
 #include <cstdio>
@@ -97,29 +95,8 @@ void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu
         echec(qPrintable(control->objectName()), lu, voulu);
 }
 
-class Silence final : public virdo::SoundPlayer
-{
-public:
-    void playLoop(const QString &) override {}
-    void stop() override {}
-};
-
-// No box is expected; one that came would not wait for an answer.
-class SansAttente final : public virdo::MessageBoxes
-{
-protected:
-    void run(QMessageBox &) override { std::abort(); }
-};
-
-struct Monde
-{
-    Silence son;
-    virdo::GenerateurFixe hasard;
-    SansAttente messages;
-    virdo::Jeu jeu{son, hasard, messages};
-};
-
-Monde *monde = nullptr;
+// The game with the tests' stand-ins: the sound recorded, the boxes noted and answered.
+pilote::Banc *monde = nullptr;
 
 void verifierRegles(int k)
 {
@@ -250,7 +227,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // Never destroyed: Qt's own globals are gone by the time static objects die at exit.
     new QApplication(*argc, *argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    monde = new Monde;
+    monde = new pilote::Banc;
     monde->jeu.chargerPrincipale();
     // The handlers write into hidden windows just the same; drawing them would only cost time.
     monde->jeu.principale()->hide();
@@ -298,5 +275,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         verifierHorsTable(autre);
     }
     jouer(nom, k, joueurCommence, joueurGagne, rejouer);
+    // No text leads to a message box.
+    if (!monde->messages.shown.isEmpty()) {
+        std::fprintf(stderr, "a message box came: %s\n", qPrintable(monde->messages.shown.first().prompt));
+        std::abort();
+    }
+    // What the sound was asked to do needs no keeping from one input to the next.
+    monde->son.calls.clear();
     return 0;
 }

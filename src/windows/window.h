@@ -3,13 +3,7 @@
 #include "windows/gamewindow.h"
 #include "windows/windowtables.h"
 
-class QAbstractButton;
-class QCheckBox;
-class QLineEdit;
-
 namespace virdo {
-
-class PictureBox;
 
 // A game window whose controls are reached by the names of Key: a misspelt name does not
 // compile, and each accessor hands back the widget the control is made of.

@@ -42,17 +42,6 @@ inline QString affiche(int n)
     return QLatin1Char(' ') + QString::number(n);
 }
 
-// The shared steps, stopping the calling test when they fail.
-inline void cliquer(QWidget *control)
-{
-    PILOTE(pilote::cliquer(control));
-}
-
-inline void taper(QLineEdit *boite, const QString &texte)
-{
-    PILOTE(pilote::taper(boite, texte));
-}
-
 // Stops the calling test once a helper has failed.
 #define FLOW_DO(appel)                    \
     do {                                  \
@@ -68,8 +57,8 @@ inline void saluer(Banc &banc, const QString &nom)
     banc.jeu.demarrer();
     QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre()));
     if (!nom.isEmpty())
-        FLOW_DO(taper(banc.boite(VirdoControl::ndj), nom));
-    FLOW_DO(cliquer(banc.ctl(VirdoControl::Identite)));
+        PILOTE(pilote::taper(banc.boite(VirdoControl::ndj), nom));
+    PILOTE(pilote::cliquer(banc.ctl(VirdoControl::Identite)));
 }
 
 // The button of that caption's name: "Joueur" or "Ordinateur".
@@ -82,8 +71,8 @@ inline VirdoControl bouton(const QString &nom)
 inline void commencer(Banc &banc, const QString &nom, int k, VirdoControl premier)
 {
     FLOW_DO(saluer(banc, nom));
-    FLOW_DO(cliquer(banc.caseProgramme(k)));
-    FLOW_DO(cliquer(banc.ctl(premier)));
+    PILOTE(pilote::cliquer(banc.caseProgramme(k)));
+    PILOTE(pilote::cliquer(banc.ctl(premier)));
 }
 
 // nbj is the main window's focus widget, and takes the keys once the window is active.

@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
 
         // The name, blanks and all, comes back before the comma once a program is chosen.
-        FLOW_DO(cliquer(banc->caseProgramme(6)));
+        PILOTE(pilote::cliquer(banc->caseProgramme(6)));
         QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageChoix);
     }
 
@@ -97,15 +97,15 @@ private slots:
     void nomLuUneSeuleFois()
     {
         FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
-        FLOW_DO(taper(banc->boite(VirdoControl::ndj), QStringLiteral("Paul")));
-        FLOW_DO(cliquer(banc->caseProgramme(1)));
+        PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Paul")));
+        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
         QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Joueur)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Joueur)));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, propose un nombre >"));
-        FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("4")));
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("4")));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
         QCOMPARE(banc->partie().prenom, QStringLiteral("Marie"));
         QCOMPARE(banc->boite(VirdoControl::ndj)->text(), QStringLiteral("Paul"));
@@ -141,7 +141,7 @@ private slots:
         QList<std::shared_ptr<QSignalSpy>> clics;
         for (int autre = 1; autre <= 8; ++autre)
             clics << std::make_shared<QSignalSpy>(banc->caseProgramme(autre), &QAbstractButton::clicked);
-        FLOW_DO(cliquer(banc->caseProgramme(k)));
+        PILOTE(pilote::cliquer(banc->caseProgramme(k)));
 
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), but);
         QCOMPARE(texteDe(VirdoControl::Accueil), regle[k]);
@@ -184,7 +184,7 @@ private slots:
             cinq->setChecked(true);
         }
         QSignalSpy clicsCinq(cinq, &QAbstractButton::clicked);
-        FLOW_DO(cliquer(banc->caseProgramme(2)));
+        PILOTE(pilote::cliquer(banc->caseProgramme(2)));
 
         QCOMPARE(int(clicsCinq.count()), 0);
         QVERIFY(!cinq->isChecked());
@@ -209,14 +209,14 @@ private slots:
     {
         QFETCH(bool, tourOrdinateur);
         FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
-        FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));  // 7, computer's turn
+        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));  // 7, computer's turn
         if (!tourOrdinateur) {
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));  // the computer plays 5: 12
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));  // the computer plays 5: 12
             QCOMPARE(int(banc->partie().total), 12);
         }
         // The player scribbles in the boxes the set-up fills.
-        FLOW_DO(taper(banc->boite(VirdoControl::BUT), QStringLiteral("xyz")));
+        PILOTE(pilote::taper(banc->boite(VirdoControl::BUT), QStringLiteral("xyz")));
         QTest::keyClicks(banc->ctl(VirdoControl::Accueil), QStringLiteral("griffonnage"));
         QVERIFY(texteDe(VirdoControl::Accueil).contains(QStringLiteral("griffonnage")));
 
@@ -230,7 +230,7 @@ private slots:
         const virdo::Tour tour = banc->partie().tour;
         const int nombrejoue = banc->partie().nombrejoue;
 
-        FLOW_DO(cliquer(banc->caseProgramme(1)));
+        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
 
         QVERIFY(!banc->caseProgramme(1)->isChecked());
         QVERIFY(banc->caseProgramme(1)->isVisible());
@@ -257,13 +257,13 @@ private slots:
 
         // Without choosing again, the next move counts from 0.
         if (tourOrdinateur) {
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().nombrejoue), 1); // onto the first key total
             QCOMPARE(int(banc->partie().total), 1);
             QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 1"));
         } else {
-            FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("3")));
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("3")));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().total), 3);
             QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 3"));
         }

@@ -95,11 +95,11 @@ private slots:
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
         FLOW_DO(saluer(*banc, tape));
-        FLOW_DO(cliquer(banc->caseProgramme(3)));
+        PILOTE(pilote::cliquer(banc->caseProgramme(3)));
         const QString accueil = virdo::text(banc->ctl(VirdoControl::Accueil));
         const QString tirage = virdo::text(banc->ctl(VirdoControl::Tirage));
 
-        FLOW_DO(cliquer(banc->ctl(flowtest::bouton(bouton))));
+        PILOTE(pilote::cliquer(banc->ctl(flowtest::bouton(bouton))));
 
         FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
         QCOMPARE(virdo::text(banc->ctl(VirdoControl::Accueil)), accueil);
@@ -137,32 +137,32 @@ private slots:
         QFETCH(QString, second);
         FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, bouton(premier)));
         if (premier == QLatin1String("Joueur")) {
-            FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi))); // 7
+            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi))); // 7
         }
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi))); // the computer plays onto a key total
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi))); // the computer plays onto a key total
         QVERIFY(banc->partie().total > 0);
         QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
 
-        FLOW_DO(cliquer(banc->caseProgramme(1)));
+        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
         QCOMPARE(int(banc->partie().total), 0);
         // The game's own controls are as the player's turn left them.
         QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
         const QString legendeAvant = virdo::text(banc->ctl(VirdoControl::Envoi));
         QCOMPARE(legendeAvant, legendeValider);
-        FLOW_DO(cliquer(banc->ctl(bouton(second))));
+        PILOTE(pilote::cliquer(banc->ctl(bouton(second))));
 
         FLOW_DO(verifierChoix(second, QStringLiteral("Marie"), legendeAvant, true));
         QCOMPARE(int(banc->partie().total), 0);
 
         // The next move counts from 0.
         if (second == QLatin1String("Joueur")) {
-            FLOW_DO(taper(banc->boite(VirdoControl::nbj), QStringLiteral("2")));
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("2")));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().total), 2);
             QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
         } else {
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().nombrejoue), 1);
             QCOMPARE(int(banc->partie().total), 1);
             QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);

@@ -114,8 +114,8 @@ class TstTourDeJeu : public QObject
     // The player types a number and clicks Envoi.
     void jouer(const QString &nombre)
     {
-        FLOW_DO(taper(banc->boite(VirdoControl::nbj), nombre));
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), nombre));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
     }
 
     // Program 1, the player starts: 7, then the computer's 5 onto the key total 12.
@@ -123,7 +123,7 @@ class TstTourDeJeu : public QObject
     {
         FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
         FLOW_DO(jouer(QStringLiteral("7")));
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(int(banc->partie().total), 12);
     }
 
@@ -157,7 +157,7 @@ private slots:
                  QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
         QCOMPARE(virdo::text(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
 
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
 
         FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
         QCOMPARE(int(banc->partie().nombrejoue), 5);
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(int(banc->partie().total), 12 + compte);
         QCOMPARE(banc->boite(VirdoControl::nbj)->text(), entree);
 
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
         QCOMPARE(int(banc->partie().nombrejoue), 23 - (12 + compte));
         QCOMPARE(int(banc->partie().total), 23);
@@ -295,7 +295,7 @@ private slots:
         // Chance would say nbmaxi, which is never cle.
         banc = std::make_unique<Banc>(QList<double>{0.999});
         FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
 
         QCOMPARE(int(banc->partie().nombrejoue), cle);
         QCOMPARE(int(banc->partie().total), cle);
@@ -325,7 +325,7 @@ private slots:
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
             QCOMPARE(int(banc->partie().total), cleAtteinte);
 
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             const int m = banc->partie().nombrejoue;
             QVERIFY2(m >= 1 && m <= nbmaxi, qPrintable(QString::number(m)));
             coupsOrdinateur.insert(m);
@@ -359,7 +359,7 @@ private slots:
         FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
 
         int cleAtteinte = cle;
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         for (int i = 0; i < 40; ++i) {
             QCOMPARE(int(banc->partie().total), cleAtteinte);
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
@@ -368,7 +368,7 @@ private slots:
             QCOMPARE(int(banc->partie().total), cleAtteinte + p);
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
 
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             QCOMPARE(int(banc->partie().nombrejoue), nbmaxi + 1 - p);
             cleAtteinte += nbmaxi + 1;
             if (cleAtteinte == objectif)
@@ -389,10 +389,10 @@ private slots:
         FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
         FLOW_DO(jouer(QStringLiteral("1")));
         while (banc->partie().total < 89) {
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             FLOW_DO(jouer(QString::number(11 - banc->partie().nombrejoue)));
         }
-        FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(int(banc->partie().total), 95);
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
 
@@ -405,7 +405,7 @@ private slots:
         std::set<int> coups;
         for (int i = 0; i < 6; ++i) {
             const int avant = banc->partie().total;
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             const int m = banc->partie().nombrejoue;
             QVERIFY2(m >= 1 && m <= 10, qPrintable(QString::number(m)));
             coups.insert(m);
@@ -432,7 +432,7 @@ private slots:
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
 
         for (int i = 0; i < 3; ++i) {
-            FLOW_DO(cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
             const int m = banc->partie().nombrejoue;
             QVERIFY(m >= 1 && m <= 10);
             QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(m));

@@ -36,10 +36,6 @@
 #include <memory>
 #include <random>
 
-using virdo::EurekaControl;
-using virdo::RejouerControl;
-using virdo::VirdoControl;
-
 namespace {
 
 constexpr std::uint64_t graineParDefaut = 20240611;

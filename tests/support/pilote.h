@@ -24,6 +24,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include <memory>
 #include <optional>
 
 using virdo::EurekaControl;
@@ -43,6 +44,17 @@ namespace pilote {
 inline QWidget *parNom(const QWidget &fenetre, const QString &nom)
 {
     return fenetre.findChild<QWidget *>(nom, Qt::FindDirectChildrenOnly);
+}
+
+// A window of the game by its objectName ("VIRDO", "Rejouer", "Eureka"), for the checks
+// that go down the windows' tables.
+inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom)
+{
+    if (nom == QLatin1String("VIRDO"))
+        return std::make_unique<virdo::VirdoWindow>();
+    if (nom == QLatin1String("Rejouer"))
+        return std::make_unique<virdo::RejouerWindow>();
+    return std::make_unique<virdo::EurekaWindow>();
 }
 
 // The gestures themselves, where the player makes them. A click lands in the middle of

@@ -2,6 +2,8 @@
 // state the main window opens in, wrapping and centring of texts, the toolkit operations,
 // the picture box, and the faces the named fonts resolve to.
 
+#include "pilote.h"
+
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
@@ -32,27 +34,9 @@
 #include <memory>
 #include <vector>
 
-using virdo::EurekaControl;
-using virdo::RejouerControl;
-using virdo::VirdoControl;
-
 using virdo::GameWindow;
 
 namespace {
-
-std::unique_ptr<GameWindow> makeWindow(const QString &name)
-{
-    if (name == QLatin1String("VIRDO"))
-        return std::make_unique<virdo::VirdoWindow>();
-    if (name == QLatin1String("Rejouer"))
-        return std::make_unique<virdo::RejouerWindow>();
-    return std::make_unique<GameWindow>(virdo::windowSpec(virdo::EurekaControl{}));
-}
-
-QWidget *child(const GameWindow &w, const QString &name)
-{
-    return w.findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
-}
 
 bool showAndActivate(QWidget *w)
 {
@@ -208,7 +192,7 @@ void TestWindowBehaviour::startValues()
     QFETCH(QString, text);
     QFETCH(bool, ticked);
     virdo::VirdoWindow w;
-    QWidget *c = child(w, name);
+    QWidget *c = pilote::parNom(w, name);
     QVERIFY(c);
     if (auto *box = qobject_cast<QCheckBox *>(c)) {
         QCOMPARE(box->isChecked(), ticked);
@@ -246,7 +230,7 @@ void TestWindowBehaviour::resizingMovesNoControl()
     QFETCH(QString, window);
     QFETCH(QSize, newSize);
     QFETCH(bool, sizable);
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     const QSize before = w->size();
@@ -326,8 +310,8 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
-    const auto w = makeWindow(window);
-    auto *box = qobject_cast<virdo::MultiLineBox *>(child(*w, name));
+    const auto w = pilote::nouvelleFenetre(window);
+    auto *box = qobject_cast<virdo::MultiLineBox *>(pilote::parNom(*w, name));
     QVERIFY(box);
     box->show();
     w->show();
@@ -388,8 +372,8 @@ void TestWindowBehaviour::multiLineBoxBreaksAtCrLf()
     QFETCH(QString, window);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    const auto w = makeWindow(window);
-    auto *box = qobject_cast<virdo::MultiLineBox *>(child(*w, name));
+    const auto w = pilote::nouvelleFenetre(window);
+    auto *box = qobject_cast<virdo::MultiLineBox *>(pilote::parNom(*w, name));
     QVERIFY(box);
     box->show();
     w->show();
@@ -432,8 +416,8 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(int, lines);
-    const auto w = makeWindow(window);
-    auto *button = qobject_cast<QPushButton *>(child(*w, name));
+    const auto w = pilote::nouvelleFenetre(window);
+    auto *button = qobject_cast<QPushButton *>(pilote::parNom(*w, name));
     QVERIFY(button);
     virdo::setText(button, caption);
     QCOMPARE(virdo::text(button), caption);
@@ -491,8 +475,8 @@ void TestWindowBehaviour::textBoxLengthLimit()
     QFETCH(bool, pasted);
     QFETCH(int, length);
     QFETCH(int, kept);
-    const auto w = makeWindow(window);
-    QWidget *box = child(*w, name);
+    const auto w = pilote::nouvelleFenetre(window);
+    QWidget *box = pilote::parNom(*w, name);
     QVERIFY(box);
     QString text;
     text.reserve(length);
@@ -546,8 +530,8 @@ void TestWindowBehaviour::returnPressesFocusedButton()
     QFETCH(int, modifiers);
     QFETCH(bool, held);
     QFETCH(int, clicks);
-    const auto w = makeWindow(window);
-    QWidget *focused = child(*w, focus);
+    const auto w = pilote::nouvelleFenetre(window);
+    QWidget *focused = pilote::parNom(*w, focus);
     QVERIFY(focused);
     // Every button and box shown, as each is at some moment of a game.
     std::vector<std::unique_ptr<QSignalSpy>> others;
@@ -611,8 +595,8 @@ void TestWindowBehaviour::setTexteShowsExactly()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    const auto w = makeWindow(window);
-    QWidget *c = child(*w, name);
+    const auto w = pilote::nouvelleFenetre(window);
+    QWidget *c = pilote::parNom(*w, name);
     QVERIFY(c);
     virdo::setText(c, text);
     QCOMPARE(virdo::text(c), text);
@@ -649,7 +633,7 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     QFETCH(int, widthAt96);
     QFETCH(int, leftAt96);
     virdo::VirdoWindow w;
-    QWidget *box = child(w, name);
+    QWidget *box = pilote::parNom(w, name);
     QVERIFY(box);
     virdo::setText(box, QStringLiteral("Léa, propose un nombre >"));
     box->show();
@@ -687,7 +671,7 @@ void TestWindowBehaviour::uncheckIsNoClick()
     QFETCH(QString, name);
     QFETCH(bool, tickedBefore);
     virdo::VirdoWindow w;
-    auto *box = qobject_cast<QCheckBox *>(child(w, name));
+    auto *box = qobject_cast<QCheckBox *>(pilote::parNom(w, name));
     QVERIFY(box);
     box->show();
     QVERIFY(showAndActivate(&w));
@@ -792,8 +776,8 @@ void TestWindowBehaviour::namedFontsResolve()
     QFETCH(QString, named);
     QFETCH(QString, nearest);
     QFETCH(bool, checkSlant);
-    const auto w = makeWindow(window);
-    QWidget *c = child(*w, name);
+    const auto w = pilote::nouvelleFenetre(window);
+    QWidget *c = pilote::parNom(*w, name);
     QVERIFY(c);
     QCOMPARE(c->font().family(), named);
 

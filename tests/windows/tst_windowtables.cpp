@@ -2,6 +2,8 @@
 // values are written out here row by row, as the designer gave them, so that a slip in
 // the game's own tables shows up as a difference.
 
+#include "pilote.h"
+
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
 #include "windows/twips.h"
@@ -22,10 +24,6 @@
 #include <memory>
 #include <tuple>
 
-using virdo::EurekaControl;
-using virdo::RejouerControl;
-using virdo::VirdoControl;
-
 using virdo::GameWindow;
 
 namespace {
@@ -39,15 +37,6 @@ const QColor red(255, 0, 0);
 const QColor lightCyan(192, 255, 255);
 const QColor darkRed(192, 0, 0);
 const QColor byDefault; // invalid: the toolkit's own colour
-
-std::unique_ptr<GameWindow> makeWindow(const QString &name)
-{
-    if (name == QLatin1String("VIRDO"))
-        return std::make_unique<virdo::VirdoWindow>();
-    if (name == QLatin1String("Rejouer"))
-        return std::make_unique<virdo::RejouerWindow>();
-    return std::make_unique<GameWindow>(virdo::windowSpec(virdo::EurekaControl{}));
-}
 
 int pixelsX(const QWidget *w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
 int pixelsY(const QWidget *w, int twips) { return qRound(twips * w->logicalDpiY() / 1440.0); }
@@ -196,7 +185,7 @@ void TestWindowTables::windowProperties()
     QFETCH(double, fontPoints);
     QFETCH(bool, fontBold);
 
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     QCOMPARE(w->objectName(), window);
     QCOMPARE(w->windowTitle(), caption);
     QVERIFY(w->isWindow());
@@ -262,7 +251,7 @@ void TestWindowTables::windowIcon()
     if (!file.exists())
         QSKIP("the icon files are not in assets/icons yet, so the build compiled no icon in");
 
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     const QIcon icon = w->windowIcon();
     QVERIFY(!icon.isNull());
     QList<QSize> available = icon.availableSizes();
@@ -370,7 +359,7 @@ void TestWindowTables::control()
     QFETCH(QColor, background);
     QFETCH(bool, alignedLeft);
 
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     QWidget *c = w->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QVERIFY2(c, qPrintable(name + QLatin1String(" is missing")));
 
@@ -446,7 +435,7 @@ void TestWindowTables::everyControlIsInTheTable()
 {
     QFETCH(QString, window);
     QFETCH(int, count);
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     QCOMPARE(childNamesBottomToTop(w.get()).size(), count);
 }
 
@@ -468,7 +457,7 @@ void TestWindowTables::stackingOrder()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, topmostFirst);
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     // A window's children are kept bottom to top.
     QStringList names = childNamesBottomToTop(w.get());
     std::reverse(names.begin(), names.end());
@@ -493,7 +482,7 @@ void TestWindowTables::tabOrder()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
 
     // The focus chain, restricted to the window's controls that Tab can reach.
     QStringList chain;
@@ -556,7 +545,7 @@ void TestWindowTables::windowBackgroundIsPainted()
     QFETCH(QString, window);
     QFETCH(QPoint, emptySpot);
     QFETCH(QColor, colour);
-    const auto w = makeWindow(window);
+    const auto w = pilote::nouvelleFenetre(window);
     const QPoint spot(emptySpot.x() * w->logicalDpiX() / 96, emptySpot.y() * w->logicalDpiY() / 96);
     for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!c->isVisibleTo(w.get()) || !c->geometry().contains(spot), qPrintable(c->objectName()));
