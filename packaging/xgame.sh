@@ -6,7 +6,8 @@
 
 XGAME_DISPLAY=${XGAME_DISPLAY:-:54}
 XGAME_PIDS=()
-XGAME_TABLE=${XGAME_TABLE:-"$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src/windows/virdotable.cpp"}
+# virdo_controls, built with the tests, prints the controls' places from the game's tables.
+XGAME_CONTROLS=${XGAME_CONTROLS:-"$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/tests/support/virdo_controls"}
 
 xgame_cleanup() {
     local pid i
@@ -83,23 +84,20 @@ xgame_geometry() {
     echo "$X $Y $WIDTH $HEIGHT"
 }
 
-# xgame_centre CONTROL [TABLE]: centre of a control, in window pixels, read from the window's
-# control table (positions in twips, 15 twips to the pixel); the main window's by default.
+# xgame_centre CONTROL [WINDOW]: centre of a control, in window pixels, from the game's
+# tables (positions in twips, 15 twips to the pixel); WINDOW is VIRDO (the main window,
+# by default), Rejouer or Eureka.
 xgame_centre() {
-    awk -v name="$1" '
-        index($0, "{\"" name "\",") {
-            # {"Name", Kind::X, "text", left, top, width, height, ...
-            line = $0
-            sub(/^[^{]*\{"[^"]*", *Kind::[A-Za-z]+, *"([^"\\]|\\.)*", */, "", line)
-            split(line, f, /, */)
-            printf "%d %d\n", (f[1] + f[3] / 2) / 15, (f[2] + f[4] / 2) / 15
+    "$XGAME_CONTROLS" | awk -v window="${2:-VIRDO}" -v name="$1" '
+        $1 == window && $2 == name {
+            printf "%d %d\n", ($3 + $5 / 2) / 15, ($4 + $6 / 2) / 15
             found = 1
             exit
         }
-        END { if (!found) exit 1 }' "${2:-$XGAME_TABLE}"
+        END { if (!found) exit 1 }'
 }
 
-# xgame_click WID CONTROL [TABLE]: clicks the middle of a control of that window.
+# xgame_click WID CONTROL [WINDOW]: clicks the middle of a control of that window.
 xgame_click() {
     local xy
     xy=$(xgame_centre "$2" "${3:-}") || { echo "unknown control: $2" >&2; return 1; }

@@ -8,7 +8,8 @@
 # desktop entry and pointed into that root; the game runs on a private X server (:54).
 # Program 1 (to 100 by 1 to 10), the computer starts, the player always answers 1: the
 # computer wins, and its victory window must show the installed chiffres.bmp.
-#   play-installed.sh DEB_DIR SOURCE_DIR LOG_DIR
+#   play-installed.sh DEB_DIR SOURCE_DIR LOG_DIR CONTROLS
+# CONTROLS is the virdo_controls tool, which gives the places of the controls to click.
 source "$(dirname "$0")/common.sh"
 need Xvfb xdotool xdpyinfo xprop import compare identify
 # shellcheck source=../e2e/pulse-env
@@ -17,6 +18,7 @@ pulse_env_tools_present || skip "missing PulseAudio tools"
 deb=$(deb_in "$1")
 src=$2
 logs=$3
+XGAME_CONTROLS=$4
 mkdir -p "$logs"
 rm -f "$logs"/*.png "$logs"/*.log
 
@@ -170,7 +172,7 @@ echo "victory tune heard (RMS $rms)"
 # ---- FIN, then NON: the game ends by itself ------------------------------------------
 xgame_click "$main" FIN
 rejouer=$(xgame_find_window "$game" "Relancer le jeu" 50) || die "FIN does not bring the replay window"
-xgame_click "$rejouer" NON "$src/src/windows/rejouertable.cpp"
+xgame_click "$rejouer" NON Rejouer
 for _ in $(seq 100); do
     kill -0 "$game" 2>/dev/null || break
     sleep 0.1

@@ -1,0 +1,19 @@
+// Prints every control of the three windows from the game's own tables, one a line:
+//     WINDOW NAME LEFT TOP WIDTH HEIGHT
+// in twips from the top-left corner of the window's client area. The shell scripts that
+// drive the real game with xdotool find their clicks here.
+
+#include "windows/windowtables.h"
+
+#include <cstdio>
+
+int main()
+{
+    for (const virdo::WindowSpec *window : {&virdo::windowSpec(virdo::VirdoControl{}),
+                                            &virdo::windowSpec(virdo::RejouerControl{}),
+                                            &virdo::windowSpec(virdo::EurekaControl{})}) {
+        for (const virdo::ControlSpec &c : window->controls)
+            std::printf("%s %s %d %d %d %d\n", window->name, c.name, c.left, c.top, c.width, c.height);
+    }
+    return 0;
+}
