@@ -133,7 +133,7 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QFETCH(bool, joueurGagne);
     QFETCH(bool, partiePrecedente);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     QString ancienCri;
@@ -293,7 +293,7 @@ void TestAnnonceVictoire::winnerTexts()
     QFETCH(QString, cri);
     QFETCH(QStringList, lignesCri);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
@@ -331,7 +331,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QFETCH(bool, premierGagnant);
     QFETCH(bool, secondGagnant);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));

@@ -153,7 +153,7 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(QImageReader(QStringLiteral("Enfants.bmp")).read().isNull());
 
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     QImage avant; // what Photo held before the game under test ended
@@ -191,7 +191,7 @@ void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
@@ -297,8 +297,7 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
 {
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
-    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
@@ -338,8 +337,7 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
     QFETCH(QString, moment);
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
-    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     if (moment == QLatin1String("greeting")) {
@@ -386,8 +384,7 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
-    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
@@ -435,8 +432,7 @@ void TestFinPartieAccidents::secondClickActsOnce()
     QFETCH(QString, bouton);
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu] = banc;
-    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
+    auto &[son, hasard, messages, jeu, termine] = banc;
     jeu.demarrer();
     const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {
         auto *b = qobject_cast<QAbstractButton *>(pilote::parNom(fenetre, nom));

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStringList>
@@ -88,7 +89,7 @@ inline void frappe(QLineEdit *box, const QString &texte)
 }
 
 // A game as main() runs it, with a silent sound, a known random sequence and message
-// boxes answered with OK.
+// boxes answered with OK; termine counts the ends of the program.
 struct Banc
 {
     explicit Banc(QList<double> fractions = {0.0})
@@ -100,6 +101,7 @@ struct Banc
     SequenceGenerateur hasard;
     AnsweringMessageBoxes messages;
     virdo::Jeu jeu{son, hasard, messages};
+    QSignalSpy termine{&jeu, &virdo::Jeu::termine};
 
     virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
     virdo::Partie &partie() { return jeu.partie(); }
