@@ -16,7 +16,7 @@ void Jeu::AnnonceVictoire()
     if (joueurGagne) {
         setText(fenetre.control(VirdoControl::nj), QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
         setText(fenetre.control(VirdoControl::nombreordinateur),
-                 QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
+                QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
     } else {
         setText(fenetre.control(VirdoControl::nj), QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
         setText(fenetre.control(VirdoControl::nombreordinateur), QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
@@ -37,8 +37,8 @@ void Jeu::AnnonceVictoire()
     eureka.raise();
     m_son.playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
     setText(eureka.control(EurekaControl::CRI), joueurGagne
-             ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
-             : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom);
+            ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
+            : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom);
 }
 
 } // namespace virdo

@@ -26,7 +26,7 @@ void Jeu::tourOrdinateur(VirdoWindow &fenetre)
 
     CoupOrdinateur(partie, m_hasard);
     setText(fenetre.control(VirdoControl::nombreordinateur),
-             QStringLiteral("Moi, l'ordinateur, j'ai joué:") + formatSigne(partie.nombrejoue));
+            QStringLiteral("Moi, l'ordinateur, j'ai joué:") + formatSigne(partie.nombrejoue));
     setText(fenetre.control(VirdoControl::Nombre), formatSigne(partie.total));
     if (partie.total == partie.objectif) {
         AnnonceVictoire();
@@ -51,10 +51,10 @@ void Jeu::tourJoueur(VirdoWindow &fenetre)
     case Entree::Triche: {
         const QPointer<VirdoWindow> garde(&fenetre);
         m_messages.show(&fenetre,
-                            verdict.entree == Entree::Vide
-                                    ? QStringLiteral("Tu n'as tapé aucun nombre ! Respecte les consignes ...")
-                                    : QStringLiteral("Erreur, tu triches ! Respecte les consignes ..."),
-                            titreErreur);
+                    verdict.entree == Entree::Vide
+                            ? QStringLiteral("Tu n'as tapé aucun nombre ! Respecte les consignes ...")
+                            : QStringLiteral("Erreur, tu triches ! Respecte les consignes ..."),
+                    titreErreur);
         if (!garde)
             return; // the game ended while the box was open
         if (verdict.entree == Entree::Triche)
