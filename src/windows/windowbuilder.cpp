@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QFontMetrics>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,18 @@ QFont fontFor(const FontSpec &spec)
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     return font;
+}
+
+QIcon sharedIcon(const char *path)
+{
+    // A QIcon made afresh for each main window would decode its file again and leave its
+    // pixmaps in Qt's pixmap cache under new keys: a few kilobytes more for every game.
+    static QHash<QString, QIcon> icons;
+    const QString name = QString::fromUtf8(path);
+    auto found = icons.constFind(name);
+    if (found == icons.cend())
+        found = icons.insert(name, QIcon(name));
+    return *found;
 }
 
 namespace {
@@ -100,7 +113,7 @@ void buildWindow(QWidget *window, const WindowSpec &spec)
     window->setObjectName(QString::fromUtf8(spec.name));
     window->setWindowTitle(QString::fromUtf8(spec.caption));
     if (spec.icon)
-        window->setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+        window->setWindowIcon(sharedIcon(spec.icon));
     if (spec.font.face)
         window->setFont(fontFor(spec.font));
     if (spec.background != defaultColour) {
