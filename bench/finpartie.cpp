@@ -65,10 +65,7 @@ int main(int argc, char *argv[])
     for (int partie = 0; partie < parties; ++partie) {
         banc::commencer(jeu, 1);
         virdo::VirdoWindow &f = *jeu.principale();
-        // One move from the target: the player's 1 wins.
-        f.partie.total = virdo::Nombre16(f.partie.objectif - 1);
-        virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
-        QCoreApplication::processEvents();
+        banc::unCoupDeLaVictoire(f);
 
         image.fin = 0;
         image.armee = true;
@@ -88,11 +85,7 @@ int main(int argc, char *argv[])
                     (image.fin - t0) / 1e6, (sonPret - t0) / 1e6, (std::max(image.fin, sonPret) - t0) / 1e6);
         std::fflush(stdout);
 
-        // FIN, then OUI: the next game in a fresh main window, as the player would go on.
-        banc::cliquer(f, "FIN");
-        QCoreApplication::processEvents();
-        banc::cliquer(jeu.rejouer(), "OUI");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        banc::rejouer(jeu);
     }
     jeu.terminer();
     return 0;

@@ -64,4 +64,21 @@ inline void commencer(virdo::Jeu &jeu, int k)
     QCoreApplication::processEvents();
 }
 
+// One move from the target, the player to play 1: the next click on Envoi wins.
+inline void unCoupDeLaVictoire(virdo::VirdoWindow &f)
+{
+    f.partie.total = virdo::Nombre16(f.partie.objectif - 1);
+    virdo::setTexte(f.control("nbj"), QStringLiteral("1"));
+    QCoreApplication::processEvents();
+}
+
+// FIN, then OUI: the next game in a fresh main window, as the player goes on.
+inline void rejouer(virdo::Jeu &jeu)
+{
+    cliquer(*jeu.principale(), "FIN");
+    QCoreApplication::processEvents();
+    cliquer(jeu.rejouer(), "OUI");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace banc

@@ -9,6 +9,7 @@
 #include "windows/centring.h"
 #include "windows/rejouerwindow.h"
 #include "windows/virdowindow.h"
+#include "windows/windowbuilder.h"
 #include "windows/windowtables.h"
 
 #include <QAbstractButton>
@@ -53,9 +54,11 @@ void Jeu::connecterPrincipale(VirdoWindow *fenetre)
         const QByteArray nom = "Check" + QByteArray::number(k);
         connect(bouton(nom.constData()), &QAbstractButton::clicked, fenetre, [this, fenetre, k] {
             clicProgramme(*fenetre, k);
-            // A game begins: the sound and pictures of its end get ready meanwhile.
+            // A game begins: the sound, pictures and window icons of its end get ready meanwhile.
             m_son.prepare();
             preparePictures();
+            sharedIcon(eurekaWindowSpec().icon);
+            sharedIcon(rejouerWindowSpec().icon);
         });
     }
     connect(bouton("Joueur"), &QAbstractButton::clicked, fenetre, [fenetre] { clicJoueur(*fenetre); });

@@ -3,6 +3,7 @@
 #include "windows/controlspec.h"
 
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -13,5 +14,8 @@ namespace virdo {
 void buildWindow(QWidget *window, const WindowSpec &spec);
 
 QFont fontFor(const FontSpec &spec);
+
+// The icon in that file, decoded once for the whole program and shared by every window.
+QIcon sharedIcon(const char *path);
 
 } // namespace virdo

@@ -130,6 +130,7 @@ private slots:
     void startValues_data();
     void startValues();
     void startFocusInNdj();
+    void hiddenBoxShowsItsOwnFont();
     void resizingMovesNoControl_data();
     void resizingMovesNoControl();
     void listeWrapsToEightLines_data();
@@ -223,6 +224,28 @@ void TestWindowBehaviour::startFocusInNdj()
     QCOMPARE(QApplication::focusWidget(), w.control("ndj"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
     QCOMPARE(virdo::texte(w.control("ndj")), QStringLiteral("Tom"));
+}
+
+// A box hidden at start lays its text out in its own font once it shows: the computer's
+// message, written while the box is hidden, stands where the same box made visible in
+// that font puts it.
+void TestWindowBehaviour::hiddenBoxShowsItsOwnFont()
+{
+    virdo::VirdoWindow w;
+    QVERIFY(showAndActivate(&w));
+    auto *box = w.control<QLineEdit>("nombreordinateur");
+    const QString message = QStringLiteral("Moi, l'ordinateur, j'ai joué: 7");
+    virdo::setTexte(box, message);
+    box->show();
+    box->end(false);
+
+    QLineEdit reference(message, &w);
+    reference.setFont(box->font());
+    reference.setAlignment(box->alignment());
+    reference.setGeometry(box->geometry());
+    reference.show();
+    reference.end(false);
+    QCOMPARE(box->inputMethodQuery(Qt::ImCursorRectangle), reference.inputMethodQuery(Qt::ImCursorRectangle));
 }
 
 // Dragging the frame of a window moves none of its controls; the main window keeps its size.
