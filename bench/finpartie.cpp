@@ -64,10 +64,7 @@ int main(int argc, char *argv[])
     for (int partie = 0; partie < parties; ++partie) {
         banc::commencer(jeu, 1);
         virdo::VirdoWindow &f = *jeu.principale();
-        // One move from the target: the player's 1 wins.
-        jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-        virdo::setText(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
-        QCoreApplication::processEvents();
+        banc::unCoupDeLaVictoire(jeu);
 
         image.fin = 0;
         image.armee = true;
@@ -87,11 +84,7 @@ int main(int argc, char *argv[])
                     (image.fin - t0) / 1e6, (sonPret - t0) / 1e6, (std::max(image.fin, sonPret) - t0) / 1e6);
         std::fflush(stdout);
 
-        // FIN, then OUI: the next game in a fresh main window, as the player would go on.
-        banc::cliquer(f, virdo::VirdoControl::FIN);
-        QCoreApplication::processEvents();
-        banc::cliquer(jeu.rejouer(), virdo::RejouerControl::OUI);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        banc::rejouer(jeu);
     }
     jeu.terminer();
     return 0;

@@ -65,4 +65,21 @@ inline void commencer(virdo::Jeu &jeu, int k)
     QCoreApplication::processEvents();
 }
 
+// One move from the target, the player to play 1: the next click on Envoi wins.
+inline void unCoupDeLaVictoire(virdo::Jeu &jeu)
+{
+    jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
+    virdo::setText(jeu.principale()->control(virdo::VirdoControl::nbj), QStringLiteral("1"));
+    QCoreApplication::processEvents();
+}
+
+// FIN, then OUI: the next game in a fresh main window, as the player goes on.
+inline void rejouer(virdo::Jeu &jeu)
+{
+    cliquer(*jeu.principale(), virdo::VirdoControl::FIN);
+    QCoreApplication::processEvents();
+    cliquer(jeu.rejouer(), virdo::RejouerControl::OUI);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace banc

@@ -5,6 +5,7 @@
 // Then it prints the monotonic clock, in nanoseconds, and ends the process:
 //     premiere-peinture <ns>      the top-level window starts painting
 //     premiere-image <ns>         the first frame is painted and flushed
+//     objets-partages <n>         shared objects mapped at that moment (/proc/self/maps)
 // The peak memory is read by the driver from outside (wait4). BENCH_ATTENTE_MS lets the
 // program run that long after the first frame before it ends, so that late work counts too.
 
@@ -15,7 +16,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -24,6 +28,22 @@ long long maintenantNs()
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+}
+
+// Each library once, however many segments it maps.
+int objetsPartages()
+{
+    std::set<std::string> chemins;
+    if (FILE *maps = std::fopen("/proc/self/maps", "r")) {
+        char ligne[4096];
+        while (std::fgets(ligne, sizeof ligne, maps)) {
+            const char *chemin = std::strchr(ligne, '/');
+            if (chemin && std::strstr(chemin, ".so"))
+                chemins.emplace(chemin, std::strcspn(chemin, "\n"));
+        }
+        std::fclose(maps);
+    }
+    return int(chemins.size());
 }
 
 class PremiereImage final : public QObject
@@ -47,6 +67,7 @@ private:
     void imageFinie()
     {
         std::printf("premiere-image %lld\n", maintenantNs());
+        std::printf("objets-partages %d\n", objetsPartages());
         std::fflush(stdout);
         const int attente = qEnvironmentVariableIntValue("BENCH_ATTENTE_MS");
         QTimer::singleShot(attente, [] { std::_Exit(0); });

@@ -5,9 +5,9 @@
 #include "media/pluginsoundplayer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
+#include "windows/windowbuilder.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     // Ties the windows to the menu entry: the desktop file name is Wayland's app id; on X11
     // the entry's StartupWMClass is the window class, which Qt takes from the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VIRDO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/virdo.ico")));
+    // The main window's own icon: decoded once for both.
+    QApplication::setWindowIcon(virdo::sharedIcon(":/icons/virdo.ico"));
     // The game ends when it has unloaded its last window, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     virdo::installFontSubstitutions();

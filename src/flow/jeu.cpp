@@ -3,6 +3,7 @@
 #include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/centring.h"
+#include "windows/windowbuilder.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -47,9 +48,11 @@ void Jeu::connecterPrincipale(VirdoWindow *fenetre)
     for (int k = 1; k <= 8; ++k) {
         connect(fenetre->checkBox(caseProgramme(k)), &QAbstractButton::clicked, fenetre, [this, k] {
             clicProgramme(k);
-            // A game begins: the sound and pictures of its end get ready meanwhile.
+            // A game begins: the sound, pictures and window icons of its end get ready meanwhile.
             m_son.prepare();
             preparePictures();
+            sharedIcon(windowSpec(EurekaControl{}).icon);
+            sharedIcon(windowSpec(RejouerControl{}).icon);
         });
     }
     connect(bouton(VirdoControl::Joueur), &QAbstractButton::clicked, fenetre, [this] { clicJoueur(); });

@@ -9,6 +9,20 @@
 
 namespace virdo {
 
+namespace {
+
+// The content decides, so a picture saved under the wrong extension still shows.
+QImage decode(QByteArray &bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+} // namespace
+
 std::optional<QPixmap> loadPicture(const QString &fileName)
 {
     // Read fresh from disk each time (QPixmap::load would answer from QPixmapCache when the
@@ -17,12 +31,7 @@ std::optional<QPixmap> loadPicture(const QString &fileName)
     std::optional<QByteArray> bytes = readGameFile(path);
     if (!bytes)
         return std::nullopt;
-    QBuffer buffer(&*bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    // The content decides, so a picture saved under the wrong extension still shows.
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    const QImage image = decode(*bytes);
     if (image.isNull()) {
         reportUnreadable(path);
         return std::nullopt;
@@ -32,9 +41,17 @@ std::optional<QPixmap> loadPicture(const QString &fileName)
 
 void preparePictures()
 {
-    // The first decode of a game loads the image format plugins; do it before the first
-    // victory, on a picture of nothing.
-    QImageReader::supportedImageFormats();
+    // The first decode of the process loads the image format plugins and asks each whether
+    // it knows the content: pay that before the first victory, on a BMP of one pixel.
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    QByteArray bmp;
+    QBuffer out(&bmp);
+    out.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB32).save(&out, "BMP");
+    QPixmap::fromImage(decode(bmp));
 }
 
 } // namespace virdo

@@ -2,9 +2,10 @@
 
 namespace virdo {
 
+// The loader is given its file only when a game begins: naming it opens and reads the
+// plugin's metadata, work that start-up has no use for.
 PluginSoundPlayer::PluginSoundPlayer(const QString &pluginPath)
     : m_path(pluginPath)
-    , m_loader(pluginPath)
 {
 }
 
@@ -16,6 +17,7 @@ SoundPlayer *PluginSoundPlayer::player()
     if (m_tried)
         return m_player.get();
     m_tried = true;
+    m_loader.setFileName(m_path);
     auto *factory = qobject_cast<SoundPlayerFactory *>(m_loader.instance());
     if (!factory) {
         qWarning("module de son introuvable ou illisible : %s (le jeu continue sans son) : %s", qUtf8Printable(m_path),

@@ -7,8 +7,11 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +20,18 @@
 #include <vector>
 
 namespace virdo {
+
+QIcon sharedIcon(const char *path)
+{
+    // A QIcon made afresh for each main window would decode its file again and leave its
+    // pixmaps in Qt's pixmap cache under new keys: a few kilobytes more for every game.
+    static QHash<QString, QIcon> icons;
+    const QString name = QString::fromUtf8(path);
+    auto found = icons.constFind(name);
+    if (found == icons.cend())
+        found = icons.insert(name, QIcon(name));
+    return *found;
+}
 
 namespace {
 
@@ -79,6 +94,37 @@ QWidget *createControl(const ControlSpec &spec, QWidget *window)
     return nullptr;
 }
 
+// A line edit lays its text out again as soon as it gets a font, and that loads the face.
+// For a box hidden at start (the computer's italic message), that face would be loaded for
+// a first frame that does not show it: the box keeps its font but lays out in it only as
+// it first shows, before it is painted.
+class RelayoutWhenShown final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange) {
+            m_fontChanged = true;
+            return true;
+        }
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            if (m_fontChanged) {
+                QEvent change(QEvent::FontChange);
+                QCoreApplication::sendEvent(watched, &change);
+            }
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    bool m_fontChanged = false;
+};
+
 // A free face can run a little wider than the face the window names; a one-line label
 // is then condensed just enough to show its whole caption instead of wrapping out of sight.
 void condenseToFit(QLabel *label, int width, int height)
@@ -101,7 +147,7 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec)
     window->setObjectName(QString::fromUtf8(spec.name));
     window->setWindowTitle(QString::fromUtf8(spec.caption));
     if (spec.icon)
-        window->setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+        window->setWindowIcon(sharedIcon(spec.icon));
     if (spec.font.face)
         window->setFont(fontFor(spec.font));
     if (spec.background != defaultColour) {
@@ -122,6 +168,8 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec)
         QWidget *control = createControl(*row, window);
         controls[std::size_t(spec.controls.rend() - row - 1)] = control;
         control->setObjectName(QString::fromUtf8(row->name));
+        if (row->kind == Kind::TextBox && !row->shown)
+            control->installEventFilter(new RelayoutWhenShown(control));
         if (row->font.face)
             control->setFont(fontFor(row->font));
         if (row->kind == Kind::Label)

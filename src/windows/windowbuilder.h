@@ -2,6 +2,8 @@
 
 #include "windows/controlspec.h"
 
+#include <QIcon>
+
 #include <vector>
 
 class QWidget;
@@ -12,5 +14,8 @@ namespace virdo {
 // its controls from the table, with their stacking and tab order. Answers the controls
 // in the order of the table.
 std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec);
+
+// The icon in that file, decoded once for the whole program and shared by every window.
+QIcon sharedIcon(const char *path);
 
 } // namespace virdo

@@ -159,9 +159,12 @@ private slots:
         for (const char *nom : {"Identite", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
             QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
         QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
-        // A game has begun: the sound of its end gets ready now, silently.
+        // A game has begun: the sound of its end gets ready now, silently, and the windows
+        // of its end are still made only when first used.
         QVERIFY(banc->son.prepared > 0);
         QVERIFY(banc->son.calls.isEmpty());
+        QVERIFY(!banc->jeu.eurekaCharge());
+        QVERIFY(!banc->jeu.rejouerCharge());
 
         const virdo::Partie &p = banc->partie();
         QCOMPARE(int(p.nbmini), 1);

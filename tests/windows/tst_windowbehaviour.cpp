@@ -117,6 +117,7 @@ private slots:
     void startValues_data();
     void startValues();
     void startFocusInNdj();
+    void hiddenBoxShowsItsOwnFont();
     void resizingMovesNoControl_data();
     void resizingMovesNoControl();
     void listeWrapsToEightLines_data();
@@ -131,8 +132,8 @@ private slots:
     void textBoxLengthLimit();
     void returnPressesFocusedButton_data();
     void returnPressesFocusedButton();
-    void setTexteShowsExactly_data();
-    void setTexteShowsExactly();
+    void setTextShowsExactly_data();
+    void setTextShowsExactly();
     void widthAndLeftInTwips_data();
     void widthAndLeftInTwips();
     void uncheckIsNoClick_data();
@@ -210,6 +211,28 @@ void TestWindowBehaviour::startFocusInNdj()
     QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
     QCOMPARE(virdo::text(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
+}
+
+// A box hidden at start lays its text out in its own font once it shows: the computer's
+// message, written while the box is hidden, stands where the same box made visible in
+// that font puts it.
+void TestWindowBehaviour::hiddenBoxShowsItsOwnFont()
+{
+    virdo::VirdoWindow w;
+    QVERIFY(showAndActivate(&w));
+    QLineEdit *box = w.textBox(VirdoControl::nombreordinateur);
+    const QString message = QStringLiteral("Moi, l'ordinateur, j'ai joué: 7");
+    virdo::setText(box, message);
+    box->show();
+    box->end(false);
+
+    QLineEdit reference(message, &w);
+    reference.setFont(box->font());
+    reference.setAlignment(box->alignment());
+    reference.setGeometry(box->geometry());
+    reference.show();
+    reference.end(false);
+    QCOMPARE(box->inputMethodQuery(Qt::ImCursorRectangle), reference.inputMethodQuery(Qt::ImCursorRectangle));
 }
 
 // Dragging the frame of a window moves none of its controls; the main window keeps its size.
@@ -569,7 +592,7 @@ void TestWindowBehaviour::returnPressesFocusedButton()
 }
 
 // Setting a text or caption shows exactly that string, blanks and accents included.
-void TestWindowBehaviour::setTexteShowsExactly_data()
+void TestWindowBehaviour::setTextShowsExactly_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
@@ -589,7 +612,7 @@ void TestWindowBehaviour::setTexteShowsExactly_data()
                                 << QStringLiteral("Léa, tu as le choix !\nattention");
 }
 
-void TestWindowBehaviour::setTexteShowsExactly()
+void TestWindowBehaviour::setTextShowsExactly()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);

@@ -259,6 +259,10 @@ void TestWindowTables::windowIcon()
               [](QSize a, QSize b) { return a.width() < b.width(); });
     available.erase(std::unique(available.begin(), available.end()), available.end());
     QCOMPARE(available, sizes);
+    // A window made again, as the main window is for every game, shows the same pixmaps:
+    // decoded anew, they would pile up in Qt's pixmap cache game after game.
+    const QSize largest = sizes.constLast();
+    QCOMPARE(pilote::nouvelleFenetre(window)->windowIcon().pixmap(largest).cacheKey(), icon.pixmap(largest).cacheKey());
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -1,0 +1,81 @@
+// Many games in one process, as a family plays an afternoon: each game won through the real
+// widgets of virdo::Jeu, its tune heard through the real QtSoundPlayer, then FIN and OUI.
+// After every tenth game, once the deleted main window is gone, it samples the process:
+//
+//     bench_parties [PARTIES]   prints "partie <n> <VmRSS kB> <descripteurs> <fils>"
+//
+// It needs a display (xcb under Xvfb, or offscreen) and a sound server for the sound.
+
+#include "mesure.h"
+
+#include "engine/generateur.h"
+#include "media/qtsoundplayer.h"
+#include "windows/fonts.h"
+#include "windows/messageboxes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+namespace {
+
+long vmRssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &ligne : status.readAll().split('\n'))
+        if (ligne.startsWith("VmRSS:"))
+            return ligne.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+qsizetype entrees(const char *dossier)
+{
+    return QDir(QString::fromLatin1(dossier)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    virdo::installFontSubstitutions();
+    const int parties = argc > 1 ? std::atoi(argv[1]) : 200;
+
+    virdo::QtSoundPlayer son;
+    virdo::GenerateurFixe hasard;
+    virdo::MessageBoxes messages;
+    virdo::Jeu jeu(son, hasard, messages);
+    bool joue = false;
+    QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&joue] { joue = true; });
+    jeu.demarrer();
+
+    for (int partie = 1; partie <= parties; ++partie) {
+        // The programs in turn, so that every one is played.
+        banc::commencer(jeu, 1 + (partie - 1) % 8);
+        virdo::VirdoWindow &f = *jeu.principale();
+        banc::unCoupDeLaVictoire(jeu);
+        joue = false;
+        banc::cliquer(f, virdo::VirdoControl::Envoi);
+        QElapsedTimer attente;
+        attente.start();
+        while (!joue && attente.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (!joue)
+            banc::echec("le son de victoire n'a jamais joué (serveur de son ?)");
+        banc::rejouer(jeu);
+        // What the player's pause between two games gives the event loop.
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (partie % 10 == 0) {
+            std::printf("partie %d %ld %lld %lld\n", partie, vmRssKb(), static_cast<long long>(entrees("/proc/self/fd")),
+                        static_cast<long long>(entrees("/proc/self/task")));
+            std::fflush(stdout);
+        }
+    }
+    jeu.terminer();
+    return 0;
+}
