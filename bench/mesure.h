@@ -1,7 +1,9 @@
 #pragma once
 
 // What the bench programs share: a monotonic clock in nanoseconds, the median, and the
-// steps of a game played through the real widgets.
+// steps of a game played through the real widgets with the tests' driver.
+
+#include "pilote.h"
 
 #include "flow/jeu.h"
 #include "windows/toolkit.h"
@@ -41,14 +43,14 @@ inline double mediane(std::vector<double> v)
     std::exit(1);
 }
 
-// A click on a control that is on screen, as the player's mouse gives it.
+// A click on a control that is on screen, as the player's mouse gives it; the bench
+// stops when the control is not there.
 template<typename Key>
 void cliquer(virdo::Window<Key> &fenetre, Key nom)
 {
-    QWidget *control = fenetre.control(nom);
-    if (!control->isVisible())
-        echec(qPrintable(control->objectName()));
-    QTest::mouseClick(control, Qt::LeftButton);
+    const QString plainte = pilote::cliquer(fenetre, nom);
+    if (!plainte.isEmpty())
+        echec(qPrintable(plainte));
 }
 
 // The start of a game up to the player's first turn: name, program k, the player begins.
@@ -59,8 +61,7 @@ inline void commencer(virdo::Jeu &jeu, int k)
         echec("la fenêtre principale ne s'affiche pas");
     virdo::setText(f.control(virdo::VirdoControl::ndj), QStringLiteral("Camille"));
     cliquer(f, virdo::VirdoControl::Identite);
-    // A check box is clicked through its button, the tick being only a part of its surface.
-    f.checkBox(virdo::caseProgramme(k))->click();
+    cliquer(f, virdo::caseProgramme(k));
     cliquer(f, virdo::VirdoControl::Joueur);
     QCoreApplication::processEvents();
 }
