@@ -61,22 +61,25 @@ double valeurNumerique(QStringView texte)
 
     // Only ASCII characters make up a number, so the prefix is copied as Latin-1
     // and handed to from_chars, which ignores the locale.
-    std::string nombre;
-    if (i < n && (texte[i] == u'-' || texte[i] == u'+'))
-        nombre += char(texte[i++].unicode());
+    // Copy the sign at k, if any, and the digits from k on (telling whether there was one).
+    const auto copierSigne = [&texte, n](qsizetype &k, std::string &vers) {
+        if (k < n && (texte[k] == u'-' || texte[k] == u'+'))
+            vers += char(texte[k++].unicode());
+    };
+    const auto copierChiffres = [&texte, n](qsizetype &k, std::string &vers) {
+        const qsizetype debut = k;
+        while (k < n && estChiffre(texte[k]))
+            vers += char(texte[k++].unicode());
+        return k > debut;
+    };
 
-    bool chiffreVu = false;
-    while (i < n && estChiffre(texte[i])) {
-        nombre += char(texte[i++].unicode());
-        chiffreVu = true;
-    }
+    std::string nombre;
+    copierSigne(i, nombre);
+    bool chiffreVu = copierChiffres(i, nombre);
     if (i < n && texte[i] == u'.') {
         nombre += '.';
         ++i;
-        while (i < n && estChiffre(texte[i])) {
-            nombre += char(texte[i++].unicode());
-            chiffreVu = true;
-        }
+        chiffreVu = copierChiffres(i, nombre) || chiffreVu;
     }
     if (!chiffreVu)
         return 0.0;
@@ -85,14 +88,8 @@ double valeurNumerique(QStringView texte)
     if (i < n && (texte[i] == u'e' || texte[i] == u'E')) {
         qsizetype j = i + 1;
         std::string exposant = "e";
-        if (j < n && (texte[j] == u'-' || texte[j] == u'+'))
-            exposant += char(texte[j++].unicode());
-        bool chiffreExposant = false;
-        while (j < n && estChiffre(texte[j])) {
-            exposant += char(texte[j++].unicode());
-            chiffreExposant = true;
-        }
-        if (chiffreExposant)
+        copierSigne(j, exposant);
+        if (copierChiffres(j, exposant))
             nombre += exposant;
     }
 
