@@ -23,7 +23,7 @@ mkdir -p "$logs"
 rm -f "$logs"/*.png "$logs"/*.log
 
 XGAME_LOG="$logs/xvfb.log"
-source "$src/packaging/xgame.sh"
+source "$src/tests/e2e/xgame.sh"
 cleanup() { xgame_cleanup; scratch_cleanup; pulse_env_stop; }
 # A private sound server whose output is recorded; it sets its own traps, so ours come after.
 pulse_env_start || fail "no private PulseAudio"

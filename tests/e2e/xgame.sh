@@ -7,7 +7,7 @@
 XGAME_DISPLAY=${XGAME_DISPLAY:-:54}
 XGAME_PIDS=()
 # virdo_controls, built with the tests, prints the controls' places from the game's tables.
-XGAME_CONTROLS=${XGAME_CONTROLS:-"$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/tests/support/virdo_controls"}
+XGAME_CONTROLS=${XGAME_CONTROLS:-"$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/tests/support/virdo_controls"}
 
 xgame_cleanup() {
     local pid i
