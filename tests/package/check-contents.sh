@@ -38,12 +38,13 @@ trap scratch_cleanup EXIT
 extract_deb "$deb"
 root=$ROOT
 
-file -b "$root/$VIRDO_PROGRAM" | grep -q '^ELF .* executable' || fail "/$VIRDO_PROGRAM is no executable: $(file -b "$root/$VIRDO_PROGRAM")"
-file -b "$root/$VIRDO_SOUND_PLUGIN" | grep -q '^ELF .* shared object' || fail "/$VIRDO_SOUND_PLUGIN is no shared object"
+# Here-strings, not pipes, into grep -q: under pipefail its early exit fails the pipeline.
+grep -q '^ELF .* executable' <<<"$(file -b "$root/$VIRDO_PROGRAM")" || fail "/$VIRDO_PROGRAM is no executable: $(file -b "$root/$VIRDO_PROGRAM")"
+grep -q '^ELF .* shared object' <<<"$(file -b "$root/$VIRDO_SOUND_PLUGIN")" || fail "/$VIRDO_SOUND_PLUGIN is no shared object"
 # Starting the game must not pay for Qt Multimedia: only the plugin links it.
-readelf -d "$root/$VIRDO_PROGRAM" | grep -q 'libQt6Multimedia' && fail "/$VIRDO_PROGRAM links Qt Multimedia"
-readelf -d "$root/$VIRDO_SOUND_PLUGIN" | grep -q 'libQt6Multimedia' || fail "/$VIRDO_SOUND_PLUGIN does not link Qt Multimedia"
-head -n1 "$root/$VIRDO_COMMAND" | grep -q '^#!' || file -b "$root/$VIRDO_COMMAND" | grep -q '^ELF' || fail "/$VIRDO_COMMAND is neither a script nor a program"
+grep -q 'libQt6Multimedia' <<<"$(readelf -d "$root/$VIRDO_PROGRAM")" && fail "/$VIRDO_PROGRAM links Qt Multimedia"
+grep -q 'libQt6Multimedia' <<<"$(readelf -d "$root/$VIRDO_SOUND_PLUGIN")" || fail "/$VIRDO_SOUND_PLUGIN does not link Qt Multimedia"
+grep -q '^#!' <<<"$(head -n1 "$root/$VIRDO_COMMAND")" || grep -q '^ELF' <<<"$(file -b "$root/$VIRDO_COMMAND")" || fail "/$VIRDO_COMMAND is neither a script nor a program"
 for f in "${VIRDO_GAME_FILES[@]}"; do
     cmp "$src/assets/$f" "$root/$VIRDO_DATA_DIR/$f" || fail "/$VIRDO_DATA_DIR/$f differs from assets/$f"
 done
@@ -55,10 +56,10 @@ done
 
 # The copyright in Debian's machine-readable format, the GPL of the sources' COPYING.
 copyright="$root/usr/share/doc/virdo/copyright"
-head -n1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' || fail "the copyright is not machine-readable"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' <<<"$(head -n1 "$copyright")" || fail "the copyright is not machine-readable"
 grep -q '^Copyright: .*Équipe VIRDO' "$copyright" || fail "the copyright does not name Équipe VIRDO"
 grep -Eq '^License: GPL-3\+$' "$copyright" && grep -q 'version 3 of the License' "$src/COPYING" || fail "the copyright and COPYING disagree on GPL-3+"
-gzip -dc "$root/usr/share/doc/virdo/changelog.gz" | head -n1 | grep -q '^virdo (1\.00) ' || fail "changelog.gz does not start with version 1.00"
+grep -q '^virdo (1\.00) ' <<<"$(gzip -dc "$root/usr/share/doc/virdo/changelog.gz" | sed -n 1p)" || fail "changelog.gz does not start with version 1.00"
 
 # The manual pages render without groff warnings, each in its language.
 for page in "man6/virdo.6.gz NAME logic" "fr/man6/virdo.6.gz NOM jeu"; do

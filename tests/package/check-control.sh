@@ -23,7 +23,8 @@ esac
 depends=$(field Depends)
 [ -n "$depends" ] || fail "no Depends"
 mapfile -t names < <(tr ',|' '\n\n' <<<"$depends" | sed -E 's/\(.*\)//; s/:any//; s/^ +//; s/ +$//' | grep -v '^$')
-has() { printf '%s\n' "${names[@]}" | grep -qx -- "$1"; }
+# Here-strings, not pipes, into grep -q: under pipefail its early exit fails the pipeline.
+has() { grep -qx -- "$1" <<<"$(printf '%s\n' "${names[@]}")"; }
 for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
          qt6-qpa-plugins fonts-liberation fonts-quicksand fonts-dancingscript fonts-dejavu-core; do
     has "$p" || fail "Depends lacks $p: $depends"
@@ -32,8 +33,8 @@ done
 grep -Eq '(^|, )libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" || fail "no versioned libqt6widgets6: dpkg-shlibdeps did not run"
 # Each dependency is a package this Debian knows (here, installed by scripts/packages.sh).
 for p in "${names[@]}"; do
-    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' \
-        || dpkg-query -W -f='${Provides}\n' 2>/dev/null | tr ',' '\n' | sed -E 's/\(.*\)//; s/ //g' | grep -qx -- "$p" \
+    grep -q 'install ok installed' <<<"$(dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null)" \
+        || grep -qx -- "$p" <<<"$(dpkg-query -W -f='${Provides}\n' 2>/dev/null | tr ',' '\n' | sed -E 's/\(.*\)//; s/ //g')" \
         || fail "dependency $p is not installed here: a name Debian does not have?"
 done
 
