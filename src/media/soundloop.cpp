@@ -17,7 +17,13 @@ SoundLoop::SoundLoop(QObject *parent)
 {
 }
 
-SoundLoop::~SoundLoop() = default;
+SoundLoop::~SoundLoop()
+{
+    // The sink is not a child of this loop: a child would be destroyed here even with its
+    // deferred delete still pending, and the events the sink runs as it goes would then
+    // delete it a second time.
+    delete m_sink;
+}
 
 void SoundLoop::warmUp()
 {
@@ -53,10 +59,10 @@ void SoundLoop::play(const QString &filePath)
         return;
     }
 
-    m_device = std::make_unique<LoopDevice>(std::move(wave->samples));
-    m_device->open(QIODevice::ReadOnly);
-    m_sink = std::make_unique<QAudioSink>(output, format);
-    m_sink->start(m_device.get());
+    m_sink = new QAudioSink(output, format);
+    auto *tune = new LoopDevice(std::move(wave->samples), m_sink);
+    tune->open(QIODevice::ReadOnly);
+    m_sink->start(tune);
     emit looping(filePath);
 }
 
@@ -65,8 +71,12 @@ void SoundLoop::stop()
     if (!m_sink)
         return;
     m_sink->stop();
-    m_sink.reset();
-    m_device.reset();
+    // Qt's PulseAudio sink runs the pending events while it is destroyed. Destroyed here, it
+    // would run the commands queued behind this one in the middle of it (a play right after
+    // a stop would start its tune and then lose its samples): it goes later, from the
+    // thread's own event loop, or as the thread ends.
+    m_sink->deleteLater();
+    m_sink = nullptr;
     emit silent();
 }
 

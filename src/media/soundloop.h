@@ -3,13 +3,9 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
 class QAudioSink;
 
 namespace virdo {
-
-class LoopDevice;
 
 // Lives on the sound thread and does everything that talks to the sound server, so that a
 // server that stalls holds up this thread alone. Its slots are only ever queued to it.
@@ -36,8 +32,9 @@ signals:
     void refused(const QString &filePath);
 
 private:
-    std::unique_ptr<QAudioSink> m_sink;
-    std::unique_ptr<LoopDevice> m_device;
+    // The tune that plays, or null. Its samples are a child of the sink that reads them, so
+    // they last as long as it.
+    QAudioSink *m_sink = nullptr;
 };
 
 } // namespace virdo

@@ -1,4 +1,5 @@
 #include "media/qtsoundplayer.h"
+#include "media/soundloop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -76,15 +77,17 @@ bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
-// What the sound thread reported, in order: "looping PATH", "silent", "refused PATH".
+// What the sound thread reported, in order: "looping PATH", "silent", "refused PATH". From
+// the player, or from the loop that does its work on the sound thread.
 class Events : public QObject
 {
 public:
-    explicit Events(QtSoundPlayer &player)
+    template <typename Source>
+    explicit Events(Source &source)
     {
-        connect(&player, &QtSoundPlayer::looping, this, [this](const QString &path) { log << "looping " + path; });
-        connect(&player, &QtSoundPlayer::silent, this, [this] { log << QStringLiteral("silent"); });
-        connect(&player, &QtSoundPlayer::refused, this, [this](const QString &path) { log << "refused " + path; });
+        connect(&source, &Source::looping, this, [this](const QString &path) { log << "looping " + path; });
+        connect(&source, &Source::silent, this, [this] { log << QStringLiteral("silent"); });
+        connect(&source, &Source::refused, this, [this](const QString &path) { log << "refused " + path; });
     }
     QStringList log;
 };
@@ -107,6 +110,7 @@ private slots:
     void unreadableFileStaysSilent();
     void formatQtCannotPlayStaysSilent();
     void nextTuneReplacesTheOneThatPlays();
+    void playQueuedBehindAStopWaitsItsTurn();
     void fileReplacedOnDiskIsReadAgain_data();
     void fileReplacedOnDiskIsReadAgain();
 
@@ -266,6 +270,30 @@ void TestMediaQtSoundPlayer::nextTuneReplacesTheOneThatPlays()
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav"), "silent",
                                           "looping " + m_dir->filePath("Son2.wav"), "silent"}));
+}
+
+void TestMediaQtSoundPlayer::playQueuedBehindAStopWaitsItsTurn()
+{
+    // Qt's PulseAudio sink runs the pending events while it is destroyed. A play queued while
+    // the stop works (one game ends, the next is won at once) must still come after it, and
+    // the tune it starts must keep its samples while it loops. The loop is driven here on
+    // this thread, so that the play is surely queued when the stop begins.
+    const QString path = m_dir->filePath("victoire.wav");
+    QVERIFY(writeFile(path, silentWav(300)));
+    virdo::SoundLoop loop;
+    Events events(loop);
+
+    loop.play(path);
+    QVERIFY(QMetaObject::invokeMethod(&loop, [&loop, path] { loop.play(path); }, Qt::QueuedConnection));
+    loop.stop();
+    QCOMPARE(events.log, QStringList({"looping " + path, "silent"}));
+
+    QTRY_COMPARE(events.log, QStringList({"looping " + path, "silent", "looping " + path}));
+    QTest::qWait(300);
+    loop.stop();
+    QCOMPARE(events.log.size(), 4);
+    QCOMPARE(events.log.last(), QStringLiteral("silent"));
+    QTest::qWait(50);
 }
 
 void TestMediaQtSoundPlayer::fileReplacedOnDiskIsReadAgain_data()
