@@ -1,5 +1,5 @@
 // The player's entry, from the bytes of a text box to the verdict of a turn:
-// text -> valeurNumerique -> arrondi16 -> jugerEntree, for the maximum of every program.
+// text -> valeurNumerique -> arrondi16 -> jugerEntree, for every program, far from and near the target.
 // Each property below is checked against a computation of its own, not against the
 // engine's code, and any breach aborts with the text that caused it.
 
@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -188,20 +189,29 @@ void verifierTexte(QStringView texte)
     const QString copie = texte.toString();
     for (const virdo::Programme &programme : virdo::Programmes) {
         const Nombre16 nbmaxi = programme.nbmaxi;
-        const virdo::Verdict verdict = virdo::jugerEntree(copie, nbmaxi);
-        if (texte.isEmpty()) {
-            VERIFIE(verdict.entree == Entree::Vide && verdict.nombre == 0, texte, "empty text, nbmaxi %d", nbmaxi);
-            continue;
-        }
-        VERIFIE(verdict.entree != Entree::Vide, texte, "Vide for a text that is not empty, nbmaxi %d", nbmaxi);
-        const bool valable = r && *r >= 1 && *r <= nbmaxi;
-        if (verdict.entree == Entree::Acceptee) {
-            VERIFIE(valable && verdict.nombre == *r && verdict.nombre >= 1 && verdict.nombre <= nbmaxi, texte,
-                    "accepted %d, nbmaxi %d", verdict.nombre, nbmaxi);
-        } else {
-            VERIFIE(!valable, texte, "%d refused as cheating, nbmaxi %d", r ? int(*r) : 0, nbmaxi);
-            VERIFIE(verdict.nombre == r.value_or(0), texte, "cheating reported as %d, nbmaxi %d", verdict.nombre,
-                    nbmaxi);
+        // At the start, where nbmaxi bounds the move, and near the target, where what is left does.
+        for (const int total : {0, programme.objectif - nbmaxi / 2 - 1}) {
+            virdo::Partie partie;
+            partie.nbmaxi = nbmaxi;
+            partie.objectif = programme.objectif;
+            partie.total = Nombre16(total);
+            const int plafond = std::min(int(nbmaxi), programme.objectif - total);
+            const virdo::Verdict verdict = virdo::jugerEntree(copie, partie);
+            if (texte.isEmpty()) {
+                VERIFIE(verdict.entree == Entree::Vide && verdict.nombre == 0, texte, "empty text, nbmaxi %d", nbmaxi);
+                continue;
+            }
+            VERIFIE(verdict.entree != Entree::Vide, texte, "Vide for a text that is not empty, nbmaxi %d", nbmaxi);
+            const bool valable = r && *r >= 1 && *r <= plafond;
+            if (verdict.entree == Entree::Acceptee) {
+                VERIFIE(valable && verdict.nombre == *r, texte, "accepted %d, nbmaxi %d, total %d", verdict.nombre,
+                        nbmaxi, total);
+            } else {
+                VERIFIE(!valable, texte, "%d refused as cheating, nbmaxi %d, total %d", r ? int(*r) : 0, nbmaxi,
+                        total);
+                VERIFIE(verdict.nombre == r.value_or(0), texte, "cheating reported as %d, nbmaxi %d",
+                        verdict.nombre, nbmaxi);
+            }
         }
     }
 }

@@ -8,7 +8,8 @@ namespace virdo {
 
 void ajouterAuTotal(Partie &partie)
 {
-    // An overflow saturates on the side it left by: a negative move never jumps to 32767.
+    // Play never gets near the 16-bit limits, since no move may pass the target; a record
+    // filled in by hand still saturates on the side it left by instead of wrapping.
     const Nombre16 borne = partie.nombrejoue < 0 ? std::numeric_limits<Nombre16>::min()
                                                  : std::numeric_limits<Nombre16>::max();
     partie.total = addition16(partie.nombrejoue, partie.total).value_or(borne);
@@ -28,7 +29,7 @@ void CoupOrdinateur(Partie &partie, Generateur &generateur)
         }
     }
 
-    // No key total within reach: the player stands on one, or the total is past the target.
+    // No key total within reach: the total stands on one, where a player who found the strategy put it.
     const double tirage = generateur.fraction() * double(partie.nbmaxi);
     partie.nombrejoue = arrondi16(partieEntiere(tirage) + 1).value_or(1);
     ajouterAuTotal(partie);

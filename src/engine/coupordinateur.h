@@ -10,7 +10,7 @@ namespace virdo {
 void CoupOrdinateur(Partie &partie, Generateur &generateur);
 
 // Adds a move to the total. Past 32767 the total stops growing instead of wrapping
-// (and below -32768 it stops falling): only a game carried far beyond its target can get there.
+// (and below -32768 it stops falling); a game in play never gets there.
 void ajouterAuTotal(Partie &partie);
 
 } // namespace virdo

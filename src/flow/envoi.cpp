@@ -42,7 +42,7 @@ void Jeu::tourJoueur(VirdoWindow &fenetre)
     fenetre.control(VirdoControl::Joueur)->hide();
     fenetre.control(VirdoControl::Ordinateur)->hide();
     QWidget *nbj = fenetre.control(VirdoControl::nbj);
-    const Verdict verdict = jugerEntree(text(nbj), partie.nbmaxi);
+    const Verdict verdict = jugerEntree(text(nbj), partie);
     partie.nombrejoue = verdict.nombre;
     nbj->hide();
 

@@ -1,4 +1,5 @@
 #include "engine/entree.h"
+#include "engine/programmes.h"
 
 #include <QTest>
 
@@ -46,18 +47,48 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(Entree, entree);
         QFETCH(int, nombre);
-        const Verdict v = jugerEntree(texte, 10);
+        Partie partie;
+        choisirProgramme(partie, 1);
+        const Verdict v = jugerEntree(texte, partie);
         QCOMPARE(v.entree, entree);
         QCOMPARE(int(v.nombre), nombre);
     }
 
-    // The bound is the maximum of the program in play.
-    void autresMaxima()
+    void presDuBut_data()
     {
-        QCOMPARE(jugerEntree(QStringLiteral("5"), 5).entree, Entree::Acceptee);
-        QCOMPARE(jugerEntree(QStringLiteral("6"), 5).entree, Entree::Triche);
-        QCOMPARE(jugerEntree(QStringLiteral("100"), 100).entree, Entree::Acceptee);
-        QCOMPARE(jugerEntree(QStringLiteral("101"), 100).entree, Entree::Triche);
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<Entree>("entree");
+        for (int k = 1; k <= nombreDeProgrammes; ++k) {
+            const Programme &p = Programmes[k - 1];
+            const int avantLeBut = p.objectif - p.nbmaxi;
+            QTest::addRow("programme %d, %d lands on the target", k, avantLeBut)
+                    << k << avantLeBut << int(p.nbmaxi) << Entree::Acceptee;
+            QTest::addRow("programme %d, %d passes it", k, avantLeBut + 1)
+                    << k << avantLeBut + 1 << int(p.nbmaxi) << Entree::Triche;
+            QTest::addRow("programme %d, %d is what is left", k, avantLeBut + 1)
+                    << k << avantLeBut + 1 << p.nbmaxi - 1 << Entree::Acceptee;
+            QTest::addRow("programme %d, above the maximum at the start", k)
+                    << k << 0 << p.nbmaxi + 1 << Entree::Triche;
+            QTest::addRow("programme %d, 2 past the last step", k)
+                    << k << p.objectif - 1 << 2 << Entree::Triche;
+        }
+    }
+    // The bound is the smaller of the program's maximum and what is left to the target:
+    // the winner lands on it exactly, and a move past it is refused, never played.
+    void presDuBut()
+    {
+        QFETCH(int, k);
+        QFETCH(int, total);
+        QFETCH(int, nombre);
+        QFETCH(Entree, entree);
+        Partie partie;
+        choisirProgramme(partie, k);
+        partie.total = Nombre16(total);
+        const Verdict v = jugerEntree(QString::number(nombre), partie);
+        QCOMPARE(v.entree, entree);
+        QCOMPARE(int(v.nombre), nombre);
     }
 };
 

@@ -71,7 +71,7 @@ const Programme &programme(int k)
     return programmes.at(std::size_t(k - 1));
 }
 
-Jugement juger(const QString &saisie, int nbmaxi)
+Jugement juger(const QString &saisie, int plafond)
 {
     if (saisie.isEmpty())
         return {Jugement::Vide, 0};
@@ -87,7 +87,7 @@ Jugement juger(const QString &saisie, int nbmaxi)
     if (arrondi < -32768.0 || arrondi > 32767.0)
         return {Jugement::Triche, 0};
     const int n = int(arrondi);
-    if (n < 1 || n > nbmaxi)
+    if (n < 1 || n > plafond)
         return {Jugement::Triche, n};
     return {Jugement::Acceptee, n};
 }
@@ -265,7 +265,8 @@ void Jeu::clicEnvoi()
 
     p.montres.remove(u"Joueur"_s);
     p.montres.remove(u"Ordinateur"_s);
-    const Jugement j = juger(p.textes.value(u"nbj"_s), p.nbmaxi);
+    // No move may pass the target: what is left to it bounds the move as much as nbmaxi.
+    const Jugement j = juger(p.textes.value(u"nbj"_s), std::min(p.nbmaxi, p.objectif - p.total));
     p.nombrejoue = j.nombre;
     p.montres.remove(u"nbj"_s);
     switch (j.sorte) {

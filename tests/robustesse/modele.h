@@ -58,7 +58,8 @@ struct Jugement
     enum Sorte { Vide, Triche, Acceptee } sorte;
     int nombre;
 };
-Jugement juger(const QString &saisie, int nbmaxi);
+// plafond: the largest number allowed, nbmaxi or less near the target.
+Jugement juger(const QString &saisie, int plafond);
 
 // The program k as the rules give it.
 struct Programme

@@ -43,8 +43,8 @@ constexpr std::uint64_t graineParDefaut = 20240611;
 constexpr int sequencesParDefaut = 120;
 // Most sequences stop at the end of the program or after this many actions.
 constexpr int actionsMax = 160;
-// A marathon drives one game past its target up to the end of the 16-bit range.
-constexpr int actionsMarathon = 2500;
+// A marathon plays one game to its end while trying again and again to pass the target.
+constexpr int actionsMarathon = 600;
 
 enum class Sorte {
     SaisieNdj,
@@ -165,11 +165,13 @@ QString entreeAuHasard(Tirage &t, const modele::Principale &p, bool marathon, bo
 {
     const int nbmaxi = std::max(p.nbmaxi, 1);
     if (marathon) {
-        // Find the strategy, then jump past the target and keep playing the largest number.
+        // Find the strategy; near the target, mostly try to pass it, and only now and then
+        // play what is left.
+        const int reste = p.objectif - p.total;
+        if (reste <= nbmaxi)
+            return QString::number(reste < nbmaxi && t.chance(0.9) ? t.entre(reste + 1, nbmaxi) : reste);
         const int cle = versLaCle(p);
-        if (p.total + nbmaxi > p.objectif || cle == 0)
-            return QString::number(nbmaxi);
-        return QString::number(cle);
+        return QString::number(cle ? cle : nbmaxi);
     }
     static const QStringList mauvaises = {
         QString(), QStringLiteral(" "), QStringLiteral("   "), QStringLiteral("0"), QStringLiteral("-1"),
@@ -612,7 +614,7 @@ struct Bilan
     long long clics = 0;
     int echecs = 0;
     int marathons = 0;
-    int totalsSatures = 0; // sequences that reached the 16-bit ceiling
+    int refusAuBut = 0; // moves past the target, refused
     int victoiresJoueur = 0;
     int victoiresOrdinateur = 0;
     QStringList rapports;
@@ -640,7 +642,6 @@ void sequence(std::uint64_t graine, const Fichiers &fichiers, Bilan &bilan)
     const bool strategiste = t.chance(0.3);
     const int limite = marathon ? actionsMarathon : t.entre(10, actionsMax);
     bilan.marathons += marathon;
-    bool sature = false;
 
     Ecarts e;
     QStringList faites;
@@ -654,14 +655,17 @@ void sequence(std::uint64_t graine, const Fichiers &fichiers, Bilan &bilan)
                 break;
             const Action a = choisir(t, partie->modele, marathon, strategiste);
             faites << decrire(a);
+            const qsizetype boites = partie->modele.messages.size();
             jouer(*partie, a);
             ++bilan.actions;
             bilan.clics += estClic(a.sorte);
             comparer(e, *partie, fichiers);
             if (a.sorte == Sorte::Envoi && partie->modele.principale) {
                 const modele::Principale &p = *partie->modele.principale;
-                if (p.total == 32767)
-                    sature = true;
+                if (p.total > p.objectif)
+                    e.ajouter(QStringLiteral("the total %1 passed the target %2").arg(p.total).arg(p.objectif));
+                if (partie->modele.messages.size() > boites && p.nombrejoue >= 1 && p.nombrejoue <= p.nbmaxi)
+                    ++bilan.refusAuBut; // within the maximum, refused only because it passed the target
                 if (p.total == p.objectif && p.montres.contains(QStringLiteral("FIN")))
                     ++(p.tour == u"J" ? bilan.victoiresJoueur : bilan.victoiresOrdinateur);
             }
@@ -673,7 +677,6 @@ void sequence(std::uint64_t graine, const Fichiers &fichiers, Bilan &bilan)
         e.ajouter(QStringLiteral("windows left after the game was destroyed"));
 
     ++bilan.sequences;
-    bilan.totalsSatures += sature;
     if (!e.vide()) {
         ++bilan.echecs;
         QString r;
@@ -889,11 +892,11 @@ private slots:
         }
         const QString resultat = QStringLiteral(
                 "sequences %1, clicks %2, actions %3, failures %4, duration %5 s "
-                "(seed %6; %7 player wins, %8 computer wins, %9 marathons, %10 reached 32767)")
+                "(seed %6; %7 player wins, %8 computer wins, %9 marathons, %10 moves past the target refused)")
                 .arg(bilan.sequences).arg(bilan.clics).arg(bilan.actions).arg(bilan.echecs)
                 .arg(double(chrono.elapsed()) / 1000.0, 0, 'f', 1).arg(graine)
                 .arg(bilan.victoiresJoueur).arg(bilan.victoiresOrdinateur).arg(bilan.marathons)
-                .arg(bilan.totalsSatures);
+                .arg(bilan.refusAuBut);
         qInfo("%s", qPrintable(resultat));
         if (const QString fichier = qEnvironmentVariable("VIRDO_RESULT_FILE"); !fichier.isEmpty()) {
             QFile f(fichier);
@@ -907,6 +910,7 @@ private slots:
         if (nombre >= 100 && !dureeMax) {
             QVERIFY(bilan.victoiresJoueur > 0);
             QVERIFY(bilan.victoiresOrdinateur > 0);
+            QVERIFY(bilan.refusAuBut > 0);
         }
     }
 
