@@ -5,8 +5,9 @@
 // Medians over many turns, after a few turns of warm-up. The game is kept going by
 // bringing the total back to 0 before each of the computer's turns.
 //
-//     bench_clics [TOURS]      prints "clic-joueur <traitement ms> <affichage ms>" and
-//                              "clic-ordinateur <traitement ms> <affichage ms>"
+//     bench_clics [TOURS] [N]  prints "clic-joueur <traitement ms> <affichage ms>" and
+//                              "clic-ordinateur <traitement ms> <affichage ms>"; with N,
+//                              the name pasted is N characters of mixed scripts
 
 #include "mesure.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     virdo::installFontSubstitutions();
     const int tours = argc > 1 ? std::atoi(argv[1]) : 500;
+    const int longueurNom = argc > 2 ? std::atoi(argv[2]) : 0;
     const int echauffement = 20;
 
     virdo::QtSoundPlayer son;
@@ -30,7 +32,10 @@ int main(int argc, char *argv[])
     virdo::MessageBoxes messages;
     virdo::Jeu jeu(son, hasard, messages);
     jeu.demarrer();
-    banc::commencer(jeu, 8);
+    if (longueurNom > 0)
+        banc::commencer(jeu, 8, banc::nomMelange(longueurNom));
+    else
+        banc::commencer(jeu, 8);
     virdo::VirdoWindow &f = *jeu.principale();
 
     std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;

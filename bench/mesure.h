@@ -53,13 +53,25 @@ void cliquer(virdo::Window<Key> &fenetre, Key nom)
         echec(qPrintable(plainte));
 }
 
+// A name of that many characters that mixes Latin, Arabic, Hebrew, CJK and emoji, the
+// hardest for the text layout of every message that repeats it.
+inline QString nomMelange(int longueur)
+{
+    const QString motif = QStringLiteral("Zoé مريم שרה 李小龙 😀👨‍👩‍👧 ");
+    QString nom;
+    while (nom.size() < longueur)
+        nom += motif;
+    return nom.left(longueur);
+}
+
 // The start of a game up to the player's first turn: name, program k, the player begins.
-inline void commencer(virdo::Jeu &jeu, int k)
+// The name is pasted into ndj, which keeps what it accepts of it.
+inline void commencer(virdo::Jeu &jeu, int k, const QString &prenom = QStringLiteral("Camille"))
 {
     virdo::VirdoWindow &f = *jeu.principale();
     if (!QTest::qWaitForWindowExposed(&f))
         echec("la fenêtre principale ne s'affiche pas");
-    virdo::setText(f.control(virdo::VirdoControl::ndj), QStringLiteral("Camille"));
+    virdo::setText(f.control(virdo::VirdoControl::ndj), prenom);
     cliquer(f, virdo::VirdoControl::Identite);
     cliquer(f, virdo::caseProgramme(k));
     cliquer(f, virdo::VirdoControl::Joueur);

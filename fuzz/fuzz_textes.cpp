@@ -132,11 +132,13 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
     virdo::setText(f.control(virdo::VirdoControl::ndj), nom);
-    if (virdo::text(f.control(virdo::VirdoControl::ndj)) != nom)
-        echec("ndj", virdo::text(f.control(virdo::VirdoControl::ndj)), nom);
+    // The name box keeps the start of a name too long for it.
+    const QString garde = nom.left(virdo::longueurPrenom);
+    if (virdo::text(f.control(virdo::VirdoControl::ndj)) != garde)
+        echec("ndj", virdo::text(f.control(virdo::VirdoControl::ndj)), garde);
 
     jeu.clicIdentite();
-    const QString p = nom.isEmpty() ? QStringLiteral("Joueur  Anonyme") : nom;
+    const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
     verifier(f, virdo::VirdoControl::Accueil,
              u("Bonjour ") + p
                      + u(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "

@@ -44,6 +44,7 @@ struct ControlSpec
     int background = defaultColour;
     Qt::Alignment alignment = Qt::AlignHCenter;
     const char *accessibleName = nullptr;
+    int maxLength = 0; // characters a text box takes; 0 keeps Qt's own limit (32767)
 };
 
 // Rows are in stacking order, topmost first.

@@ -15,7 +15,7 @@ constexpr FontSpec roundedSans{"Arial Rounded MT Bold", 18, true, false};
 // Topmost first. The labels and the name box share the window's light cyan,
 // so that they read as text painted on the window.
 constexpr ControlSpec controls[] = {
-    {"nj", Kind::TextBox, "", 0, 0, 4695, 735, 4, true, {"Times New Roman", 12, true, false}, navy, lightCyan, Qt::AlignHCenter, "Ton prénom"},
+    {"nj", Kind::TextBox, "", 0, 0, 4695, 735, 4, true, {"Times New Roman", 12, true, false}, navy, lightCyan, Qt::AlignHCenter, "Ton prénom", longueurPrenom},
     {"NON", Kind::Button, "NON", 2520, 1680, 1095, 735, 2, true, roundedSans},
     {"OUI", Kind::Button, "OUI", 720, 1680, 1215, 735, 1, true, roundedSans},
     {"Label2", Kind::Label, "Pivolane", 120, 2400, 4455, 615, 3, true, {"Script MT Bold", 21.75, true, true}, darkRed, lightCyan},

@@ -49,7 +49,7 @@ constexpr ControlSpec controls[] = {
     {"Check1", Kind::CheckBox, "", 10440, 600, 255, 375, 5, false, checkFont, none, none, centre, "Programme 1"},
     {"Accueil", Kind::MultiLineTextBox, "", 240, 600, 9735, 1335, 3, false, times12Italic, black, lightGrey, centre, "Accueil et règles du jeu"},
     {"Identite", Kind::Button, "<<<", 9360, 120, 615, 375, 2, true, roundedSans},
-    {"ndj", Kind::TextBox, "", 4440, 120, 4815, 375, 1, true, times1425, maroon, lightGrey, centre, "Ton prénom"},
+    {"ndj", Kind::TextBox, "", 4440, 120, 4815, 375, 1, true, times1425, maroon, lightGrey, centre, "Ton prénom", longueurPrenom},
     {"Label3", Kind::Label, "Objectif Final >", 3600, 4800, 1575, 375, 22, true, windowFont, blue, none, left},
     {"Affichage", Kind::Label, "Total provisoire >", 120, 4800, 1935, 375, 21, true, windowFont, red, none, left},
     {"Liste", Kind::Label, "1 2 3 4 5 6 7 8", 10080, 600, 375, 3255, 4, false, times18},

@@ -65,6 +65,8 @@ QWidget *createControl(const ControlSpec &spec, QWidget *window)
     case Kind::TextBox: {
         auto *box = new QLineEdit(text, window);
         box->setAlignment(spec.alignment | Qt::AlignVCenter);
+        if (spec.maxLength > 0)
+            box->setMaxLength(spec.maxLength);
         setColour(box, QPalette::Text, spec.textColour);
         setColour(box, QPalette::Base, spec.background);
         return box;

@@ -14,6 +14,11 @@ enum class VirdoControl {
 enum class RejouerControl { nj, NON, OUI, Label2, Label1 };
 enum class EurekaControl { CRI, Photo };
 
+// The most characters a name box (ndj, and nj of the replay window) takes. Every message of
+// every turn repeats the name, and a pasted name of thousands of characters in mixed scripts
+// made each click take seconds to lay out; this is far above any real first name.
+inline constexpr int longueurPrenom = 100;
+
 // The box Check<k> of program k (1 ... 8).
 VirdoControl caseProgramme(int k);
 

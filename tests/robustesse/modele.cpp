@@ -129,12 +129,12 @@ void Jeu::demarrer()
 
 void Jeu::saisirPrincipale(const QString &controle, const QString &texte)
 {
-    principale->textes[controle] = texte;
+    principale->textes[controle] = controle == u"ndj" ? texte.left(longueurPrenom) : texte;
 }
 
 void Jeu::saisirRejouer(const QString &texte)
 {
-    rejouerNj = texte;
+    rejouerNj = texte.left(longueurPrenom);
 }
 
 void Jeu::clicIdentite()

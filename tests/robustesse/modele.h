@@ -52,6 +52,9 @@ struct Principale
     bool focusNbj = false;
 };
 
+// The most characters the name boxes (ndj, and nj of the replay window) keep of a text.
+constexpr int longueurPrenom = 100;
+
 // What the turn cycle makes of a text typed in nbj, worked out independently.
 struct Jugement
 {

@@ -472,8 +472,9 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QVERIFY2(ink.top() >= 2 && ink.bottom() <= shot.height() - 3, qPrintable(where));
 }
 
-// A one-line box holds at most 32,767 characters, Qt's default: a longer text, set by the
-// game or pasted by the player, is cut there. The multi-line boxes keep a text of any length.
+// A one-line box holds at most 32,767 characters, Qt's default, and a name box far fewer,
+// enough for any first name: a longer text, set by the game or pasted by the player, is cut
+// there. The multi-line boxes keep a text of any length.
 void TestWindowBehaviour::textBoxLengthLimit_data()
 {
     QTest::addColumn<QString>("window");
@@ -481,11 +482,14 @@ void TestWindowBehaviour::textBoxLengthLimit_data()
     QTest::addColumn<bool>("pasted");
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("kept");
-    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj", "ndj"})
+    for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj"})
         QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 32767;
-    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << false << 100000 << 32767;
-    QTest::newRow("VIRDO ndj, exactly the limit") << "VIRDO" << "ndj" << false << 32767 << 32767;
-    QTest::newRow("VIRDO ndj, pasted") << "VIRDO" << "ndj" << true << 1000000 << 32767;
+    const int prenom = virdo::longueurPrenom;
+    QTest::newRow("VIRDO ndj") << "VIRDO" << "ndj" << false << 100000 << prenom;
+    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << false << 100000 << prenom;
+    QTest::newRow("Rejouer nj, pasted") << "Rejouer" << "nj" << true << 32767 << prenom;
+    QTest::newRow("VIRDO ndj, exactly the limit") << "VIRDO" << "ndj" << false << prenom << prenom;
+    QTest::newRow("VIRDO ndj, pasted") << "VIRDO" << "ndj" << true << 1000000 << prenom;
     for (const char *name : {"Accueil", "Tirage"})
         QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 100000;
     QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << false << 100000 << 100000;
