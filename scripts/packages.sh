@@ -14,6 +14,8 @@ VIRDO_RUN_PACKAGES=(
 # and the tools that drive and measure them.
 VIRDO_TEST_PACKAGES=(
     xvfb openbox xdotool x11-utils imagemagick
+    # A screen that changes size: Xvnc has RandR modes, xrandr picks one.
+    tigervnc-standalone-server x11-xserver-utils
     pulseaudio sox
     strace
     dpkg-dev file desktop-file-utils appstream
