@@ -1,10 +1,11 @@
 # Debian packages the game needs, shared by scripts/play and scripts/test (sourced, not run).
 
-# Build and run: compiler, CMake, Qt 6, and the free faces the windows' fonts map to.
+# Build and run: compiler, CMake, Qt 6, the PulseAudio client library (the sound plugin asks
+# the server itself whether it answers), and the free faces the windows' fonts map to.
 VIRDO_RUN_PACKAGES=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    libqt6multimedia6 qt6-qpa-plugins
+    libqt6multimedia6 qt6-qpa-plugins libpulse-dev pkgconf
     fonts-liberation fonts-quicksand fonts-dancingscript fonts-dejavu-core
     pulseaudio-utils
 )
@@ -13,6 +14,8 @@ VIRDO_RUN_PACKAGES=(
 # and the tools that drive and measure them.
 VIRDO_TEST_PACKAGES=(
     xvfb openbox xdotool x11-utils imagemagick
+    # A screen that changes size: Xvnc has RandR modes, xrandr picks one.
+    tigervnc-standalone-server x11-xserver-utils
     pulseaudio sox
     strace
     dpkg-dev file desktop-file-utils appstream

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/displayguard.h"
+#include "app/displayloss.h"
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -49,6 +50,9 @@ int main(int argc, char *argv[])
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
     virdo::Jeu jeu(son, hasard, messages);
+    // The display going away (a logout) ends the game as every end does: the sound lets go
+    // of its thread, then the program leaves.
+    const virdo::DisplayLoss displayLoss([&son] { son.release(); });
     QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
     jeu.demarrer();
     return app.exec();

@@ -40,6 +40,12 @@ void PluginSoundPlayer::playLoop(const QString &fileName)
         real->playLoop(fileName);
 }
 
+void PluginSoundPlayer::release()
+{
+    m_tried = true;
+    m_player.reset();
+}
+
 void PluginSoundPlayer::stop()
 {
     // Before the first tune there is nothing to silence, and no reason to load anything.

@@ -22,6 +22,11 @@ public:
     void playLoop(const QString &fileName) override;
     void stop() override;
 
+    // The end of the game, when it cannot wait for its turn: the real player goes now, as it
+    // does when the game ends (its thread let go, or the process ended if that thread is
+    // stuck on the server). Later calls play nothing.
+    void release();
+
 private:
     SoundPlayer *player();
 

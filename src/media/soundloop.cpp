@@ -2,6 +2,7 @@
 
 #include "media/gamefile.h"
 #include "media/loopdevice.h"
+#include "media/soundserver.h"
 #include "media/wavefile.h"
 
 #include <QAudioDevice>
@@ -11,6 +12,14 @@
 #include <QThread>
 
 namespace virdo {
+
+namespace {
+
+// A server on the same computer answers within milliseconds; one silent for this long is
+// taken as missing. A game that closes meanwhile waits a little longer for this thread.
+constexpr std::chrono::milliseconds serverPatience{1000};
+
+} // namespace
 
 SoundLoop::SoundLoop(QObject *parent)
     : QObject(parent)
@@ -27,8 +36,23 @@ SoundLoop::~SoundLoop()
 
 void SoundLoop::warmUp()
 {
+    reachServer();
+}
+
+bool SoundLoop::reachServer()
+{
+    if (m_engineStarted)
+        return true;
+    if (!soundServerAnswers(serverPatience)) {
+        if (!m_absenceReported)
+            qWarning("aucun serveur de son ne répond : pas de son pour l'instant (nouvel essai à chaque fin de partie)");
+        m_absenceReported = true;
+        return false;
+    }
     // Asking for the output starts the audio backend and its connection to the server.
     QMediaDevices::defaultAudioOutput();
+    m_engineStarted = true;
+    return true;
 }
 
 void SoundLoop::play(const QString &filePath)
@@ -44,6 +68,11 @@ void SoundLoop::play(const QString &filePath)
     std::optional<Wave> wave = parseWave(*bytes);
     if (!wave) {
         reportUnreadable(filePath);
+        emit refused(filePath);
+        return;
+    }
+
+    if (!reachServer()) {
         emit refused(filePath);
         return;
     }

@@ -18,7 +18,8 @@ public:
     ~SoundLoop() override;
 
 public slots:
-    // Starts the audio engine and connects to the sound server before the first tune.
+    // Starts the audio engine and connects to the sound server before the first tune, when
+    // the server answers.
     void warmUp();
     // filePath is absolute: the working directory was read when the game asked.
     void play(const QString &filePath);
@@ -32,6 +33,13 @@ signals:
     void refused(const QString &filePath);
 
 private:
+    // Starts Qt's audio engine once the sound server answers; until then, asks the server
+    // again each time. Qt's engine connects when it starts and, when the server was not
+    // there, stays silent for the rest of the process.
+    bool reachServer();
+
+    bool m_engineStarted = false;
+    bool m_absenceReported = false;
     // The tune that plays, or null. Its samples are a child of the sink that reads them, so
     // they last as long as it.
     QAudioSink *m_sink = nullptr;

@@ -1,6 +1,7 @@
 #include "windows/centring.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMargins>
 #include <QScreen>
 #include <QWidget>
@@ -32,9 +33,7 @@ QPoint coinCentre(const QWidget *window, const QMargins &cadre)
     const QRect ecran = window->screen()->availableGeometry();
     QRect fenetre = QRect(QPoint(), window->size()).marginsAdded(cadre);
     fenetre.moveCenter(ecran.center());
-    fenetre.moveLeft(std::max(fenetre.left(), ecran.left()));
-    fenetre.moveTop(std::max(fenetre.top(), ecran.top()));
-    return fenetre.topLeft();
+    return placeInside(fenetre, ecran);
 }
 
 // Waits for the window's first paint, by which the window manager has framed it, and
@@ -70,7 +69,64 @@ private:
     QMargins m_suppose;
 };
 
+// Moves a shown window back inside the available area of its screen when it no longer fits.
+void ramenerSurEcran(QWidget *window)
+{
+    if (!window->isVisible() || !window->screen())
+        return;
+    const QRect cadre = window->frameGeometry();
+    const QPoint coin = placeInside(cadre, window->screen()->availableGeometry());
+    if (coin != cadre.topLeft())
+        window->move(coin);
+}
+
+// Brings its window back on screen when it is shown again and when a screen's available
+// area changes, on any screen: a window may be moved to another one as its screen goes.
+class GardeSurEcran : public QObject
+{
+public:
+    explicit GardeSurEcran(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+        const auto surveiller = [this](QScreen *screen) {
+            connect(screen, &QScreen::availableGeometryChanged, this, [this] { ramenerSurEcran(m_window); });
+        };
+        for (QScreen *screen : QGuiApplication::screens())
+            surveiller(screen);
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, surveiller);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // Sent before the window reaches the screen: it comes up where it will stay.
+        if (event->type() == QEvent::Show)
+            ramenerSurEcran(m_window);
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
 } // namespace
+
+QPoint placeInside(const QRect &frame, const QRect &area)
+{
+    QRect inside = frame;
+    inside.moveRight(std::min(inside.right(), area.right()));
+    inside.moveBottom(std::min(inside.bottom(), area.bottom()));
+    inside.moveLeft(std::max(inside.left(), area.left()));
+    inside.moveTop(std::max(inside.top(), area.top()));
+    return inside.topLeft();
+}
+
+void keepOnScreen(QWidget *window)
+{
+    new GardeSurEcran(window);
+}
 
 void centreOnScreen(QWidget *window)
 {

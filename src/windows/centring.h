@@ -1,5 +1,7 @@
 #pragma once
 
+class QPoint;
+class QRect;
 class QWidget;
 
 namespace virdo {
@@ -12,5 +14,16 @@ namespace virdo {
 // window manager gave the game's previous windows, and moved once more only if its own
 // frame, known once it is shown, turns out different.
 void centreOnScreen(QWidget *window);
+
+// Keeps a window reachable on a screen that changes (a resolution changed, a projector
+// plugged in): each time the window is shown again, and whenever the available area of the
+// screens changes while it is shown, a window that no longer fits where it is moves back
+// inside, by the least, its frame's top-left corner first. Where it fits, it stays.
+void keepOnScreen(QWidget *window);
+
+// Where the top-left corner of FRAME goes for the frame to be inside AREA: where it is when
+// it fits; else moved in, and a frame larger than the area has its top-left corner, and so
+// its title bar, on the area's.
+QPoint placeInside(const QRect &frame, const QRect &area);
 
 } // namespace virdo

@@ -1,5 +1,6 @@
 #include "windows/gamewindow.h"
 
+#include "windows/centring.h"
 #include "windows/picturebox.h"
 #include "windows/windowbuilder.h"
 
@@ -15,6 +16,9 @@ GameWindow::GameWindow(const WindowSpec &spec, QWidget *parent)
     , m_spec(spec)
     , m_controls(buildWindow(this, spec))
 {
+    // The game's windows keep their place from one showing to the next, on a screen that
+    // may have changed meanwhile.
+    keepOnScreen(this);
 }
 
 QWidget *GameWindow::controlAt(std::size_t row) const

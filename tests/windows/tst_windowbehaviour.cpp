@@ -4,6 +4,7 @@
 
 #include "pilote.h"
 
+#include "windows/centring.h"
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
@@ -120,6 +122,10 @@ private slots:
     void hiddenBoxShowsItsOwnFont();
     void resizingMovesNoControl_data();
     void resizingMovesNoControl();
+    void placeInsideTheScreen_data();
+    void placeInsideTheScreen();
+    void shownAgainOnScreen_data();
+    void shownAgainOnScreen();
     void listeWrapsToEightLines_data();
     void listeWrapsToEightLines();
     void multiLineBoxWrapsAndCentres_data();
@@ -266,6 +272,68 @@ void TestWindowBehaviour::resizingMovesNoControl()
     QCOMPARE(w->size(), sizable ? newSize : before);
     for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QCOMPARE(c->geometry(), places.value(c->objectName()));
+}
+
+// A frame that fits stays where it is; one that does not comes back inside by the least,
+// and one larger than the screen keeps its top-left corner, with its title bar, on it.
+void TestWindowBehaviour::placeInsideTheScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("corner");
+    const QRect small(0, 0, 800, 600);
+    // A panel along the top: the area starts lower.
+    const QRect panel(0, 30, 1024, 738);
+    QTest::newRow("fits: stays") << QRect(401, 356, 300, 200) << small << QPoint(401, 356);
+    QTest::newRow("fits exactly") << QRect(0, 0, 800, 600) << small << QPoint(0, 0);
+    QTest::newRow("past the right edge") << QRect(601, 100, 300, 200) << small << QPoint(500, 100);
+    QTest::newRow("past the bottom") << QRect(100, 500, 300, 200) << small << QPoint(100, 400);
+    QTest::newRow("wholly off, bottom right") << QRect(800, 437, 320, 190) << small << QPoint(480, 410);
+    QTest::newRow("off to the left and above") << QRect(-50, -20, 300, 200) << small << QPoint(0, 0);
+    QTest::newRow("under the panel") << QRect(200, 10, 300, 200) << panel << QPoint(200, 30);
+    QTest::newRow("wider than the screen") << QRect(601, 356, 1000, 200) << small << QPoint(0, 356);
+    QTest::newRow("larger than the screen") << QRect(601, 356, 1000, 700) << small << QPoint(0, 0);
+    QTest::newRow("taller, under the panel") << QRect(40, 100, 300, 800) << panel << QPoint(40, 30);
+}
+
+void TestWindowBehaviour::placeInsideTheScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, area);
+    QFETCH(QPoint, corner);
+    QCOMPARE(virdo::placeInside(frame, area), corner);
+}
+
+// A game window shown again after its place left the screen (a smaller screen meanwhile)
+// comes up on the screen; one whose place is still on it comes up there.
+void TestWindowBehaviour::shownAgainOnScreen_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QPoint>("leftAt");
+    QTest::addColumn<bool>("stays");
+    for (const char *name : {"VIRDO", "Rejouer", "Eureka"}) {
+        QTest::addRow("%s off the screen", name) << name << QPoint(5000, 4000) << false;
+        QTest::addRow("%s still on it", name) << name << QPoint(10, 20) << true;
+    }
+}
+
+void TestWindowBehaviour::shownAgainOnScreen()
+{
+    QFETCH(QString, window);
+    QFETCH(QPoint, leftAt);
+    QFETCH(bool, stays);
+    const auto w = pilote::nouvelleFenetre(window);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->hide();
+    w->move(leftAt);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const QRect area = w->screen()->availableGeometry();
+    QVERIFY2(area.contains(w->frameGeometry()),
+             qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())));
+    if (stays)
+        QCOMPARE(w->pos(), leftAt);
 }
 
 // Liste shows one digit a line, each line roughly level with the check box of that number.
