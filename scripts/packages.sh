@@ -18,9 +18,12 @@ VIRDO_TEST_PACKAGES=(
     tigervnc-standalone-server x11-xserver-utils
     pulseaudio sox
     strace
-    dpkg-dev file desktop-file-utils appstream
-    # What a distribution checks: the package's policy, the licences, the manual pages.
-    lintian reuse man-db
+    # The Debian package, built as scripts/paquet builds it (debian/control's Build-Depends
+    # are the build list above, plus debhelper), and what reads it.
+    dpkg-dev debhelper file desktop-file-utils appstream libxml2-utils librsvg2-bin
+    # What a distribution checks: the package's policy and hardening (hardening-check is in
+    # devscripts), the licences, the manual pages.
+    lintian devscripts reuse man-db
     # The fuzz targets (clang's libFuzzer with its sanitizers) and the benchmark's driver.
     clang libclang-rt-14-dev python3
 )

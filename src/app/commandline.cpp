@@ -48,11 +48,14 @@ CommandLine readCommandLine(const QStringList &arguments)
                                   QStringLiteral("affiche cette aide et s'arrête"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("affiche la version et s'arrête"));
+    const QCommandLineOption muet({QStringLiteral("m"), QStringLiteral("muet")},
+                                  QStringLiteral("joue sans aucun son"));
     QCommandLineParser parser;
     // Qt's own options are single-dash words: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(muet);
     parser.addOptions(qtOptions());
 
     CommandLine line;
@@ -79,12 +82,14 @@ CommandLine readCommandLine(const QStringList &arguments)
             "\n"
             "Options :\n"
             "  -h, --help     %1\n"
-            "  -v, --version  %2")
-                        .arg(help.description(), version.description());
+            "  -m, --muet     %2\n"
+            "  -v, --version  %3")
+                        .arg(help.description(), muet.description(), version.description());
     } else if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("VIRDO " VIRDO_VERSION);
     }
+    line.muet = parser.isSet(muet);
     return line;
 }
 

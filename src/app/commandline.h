@@ -12,6 +12,7 @@ struct CommandLine
     enum class Action { Play, Help, Version, Error };
     Action action = Action::Play;
     QString text; // the help, the version line or the error message, without newline
+    bool muet = false; // play without any sound (--muet, -m)
 };
 
 CommandLine readCommandLine(const QStringList &arguments);

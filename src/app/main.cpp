@@ -4,6 +4,7 @@
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
+#include "media/silentsoundplayer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
 #include "windows/windowbuilder.h"
@@ -46,7 +47,10 @@ int main(int argc, char *argv[])
     virdo::installFontSubstitutions();
 
     // The sound plugin lies beside the program; it is loaded when the first game begins.
-    virdo::PluginSoundPlayer son(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_SOUND_PLUGIN));
+    virdo::PluginSoundPlayer plugin(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_SOUND_PLUGIN));
+    // --muet: the silent player, and the plugin is never loaded.
+    virdo::SilentSoundPlayer silence;
+    virdo::SoundPlayer &son = line.muet ? static_cast<virdo::SoundPlayer &>(silence) : plugin;
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
     virdo::Jeu jeu(son, hasard, messages);

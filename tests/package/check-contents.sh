@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # What the package installs: the launcher in /usr/games and the game in its private folder,
-# the four game files exactly as in the sources, the menu entry, the icons at every size, the
-# software-centre description, the copyright and changelog, the manual pages, which render.
+# stripped and without RUNPATH, its debugging symbols in the -dbgsym package, the four game
+# files exactly as in the sources, the menu entry, the icons at every size and the scalable
+# one, the software-centre description, the copyright and changelog, the manual pages, which
+# render.
 #   check-contents.sh DEB_DIR SOURCE_DIR
 source "$(dirname "$0")/common.sh"
-need file identify cmp man readelf
+need file identify compare cmp man readelf xmllint rsvg-convert
 deb=$(deb_in "$1")
 src=$2
 
@@ -28,6 +30,7 @@ expect "usr/share/metainfo/$VIRDO_APP_ID.metainfo.xml" -rw-r--r--
 for n in "${VIRDO_ICON_SIZES[@]}"; do
     expect "usr/share/icons/hicolor/${n}x${n}/apps/$VIRDO_APP_ID.png" -rw-r--r--
 done
+expect "usr/share/icons/hicolor/scalable/apps/$VIRDO_APP_ID.svg" -rw-r--r--
 for f in copyright changelog.gz; do expect "usr/share/doc/virdo/$f" -rw-r--r--; done
 for m in man6 fr/man6; do expect "usr/share/man/$m/virdo.6.gz" -rw-r--r--; done
 # Nothing outside /usr, nothing from the build machine's tree.
@@ -53,13 +56,38 @@ for n in "${VIRDO_ICON_SIZES[@]}"; do
     got=$(identify -format '%m %wx%h' "$icon")
     [ "$got" = "PNG ${n}x${n}" ] || fail "icon ${n}x${n} is '$got'"
 done
+svg="$root/usr/share/icons/hicolor/scalable/apps/$VIRDO_APP_ID.svg"
+cmp "$src/assets/icons/hicolor/scalable/apps/virdo.svg" "$svg" || fail "the scalable icon differs from assets/"
+xmllint --noout "$svg" || fail "the scalable icon is not well-formed XML"
+# The same picture as the painted icons: drawn at 256 px, it matches the 256 px PNG.
+rsvg-convert -w 256 -h 256 "$svg" -o "$ROOT/svg-256.png" || fail "the scalable icon does not render"
+rmse=$(compare -metric RMSE "$ROOT/svg-256.png" "$root/usr/share/icons/hicolor/256x256/apps/$VIRDO_APP_ID.png" null: 2>&1 || true)
+rmse=$(sed -nE 's/.*\(([0-9.e-]+)\).*/\1/p' <<<"$rmse")
+awk -v e="${rmse:-1}" 'BEGIN { exit !(e < 0.02) }' || fail "the scalable icon is not the 256 px icon's picture (RMSE ${rmse:-none})"
+echo "scalable icon drawn at 256 px: RMSE $rmse against the PNG"
+
+# Stripped by dh_strip, the symbols in virdo-dbgsym under the same build ids; no RUNPATH.
+dbgsym="$(dirname "$deb")/$VIRDO_DBGSYM_NAME"
+[ -f "$dbgsym" ] || fail "no $VIRDO_DBGSYM_NAME beside the package"
+debug_files=$(dpkg-deb --contents "$dbgsym" | awk '{ print $6 }' | grep '\.debug$' || true)
+for elf in "$VIRDO_PROGRAM" "$VIRDO_SOUND_PLUGIN"; do
+    dynamic=$(readelf -d "$root/$elf")
+    grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" && fail "/$elf has a RUNPATH: $(grep -E 'RUNPATH|RPATH' <<<"$dynamic")"
+    sections=$(readelf -S -W "$root/$elf")
+    grep -Eq ' \.(debug_info|symtab|comment) ' <<<"$sections" && fail "/$elf is not stripped"
+    id=$(readelf -n "$root/$elf" | awk '/Build ID:/ { print $3 }')
+    [ -n "$id" ] || fail "/$elf has no build id"
+    grep -qx "./usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" <<<"$debug_files" \
+        || fail "$VIRDO_DBGSYM_NAME lacks the symbols of /$elf (build id $id)"
+done
 
 # The copyright in Debian's machine-readable format, the GPL of the sources' COPYING.
 copyright="$root/usr/share/doc/virdo/copyright"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' <<<"$(head -n1 "$copyright")" || fail "the copyright is not machine-readable"
 grep -q '^Copyright: .*Équipe VIRDO' "$copyright" || fail "the copyright does not name Équipe VIRDO"
-grep -Eq '^License: GPL-3\+$' "$copyright" && grep -q 'version 3 of the License' "$src/COPYING" || fail "the copyright and COPYING disagree on GPL-3+"
-grep -q '^virdo (1\.00) ' <<<"$(gzip -dc "$root/usr/share/doc/virdo/changelog.gz" | sed -n 1p)" || fail "changelog.gz does not start with version 1.00"
+cmp "$src/debian/copyright" "$copyright" || fail "the installed copyright is not debian/copyright"
+grep -Eq '^License: GPL-3.0-or-later$' "$copyright" && grep -q 'version 3 of the License' "$src/COPYING" || fail "the copyright and COPYING disagree on GPL-3.0-or-later"
+grep -q "^virdo ($VIRDO_VERSION) " <<<"$(gzip -dc "$root/usr/share/doc/virdo/changelog.gz" | sed -n 1p)" || fail "changelog.gz does not start with version $VIRDO_VERSION"
 
 # The manual pages render without groff warnings, each in its language.
 for page in "man6/virdo.6.gz NAME logic" "fr/man6/virdo.6.gz NOM jeu"; do

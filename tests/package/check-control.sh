@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The package's control fields: name, version, architecture, section, maintainer, the
 # dependencies found by dpkg-shlibdeps plus the ones the game needs without linking them,
-# and a description in French.
+# and a description in English; the source package's Build-Depends.
 #   check-control.sh DEB_DIR
 source "$(dirname "$0")/common.sh"
 deb=$(deb_in "$1")
@@ -10,7 +10,7 @@ dpkg-deb --info "$deb"
 field() { dpkg-deb --field "$deb" "$1"; }
 
 [ "$(field Package)" = virdo ] || fail "Package is '$(field Package)', not virdo"
-[ "$(field Version)" = 1.00 ] || fail "Version is '$(field Version)', not 1.00"
+[ "$(field Version)" = "$VIRDO_VERSION" ] || fail "Version is '$(field Version)', not $VIRDO_VERSION"
 [ "$(field Architecture)" = "$VIRDO_ARCH" ] || fail "Architecture is '$(field Architecture)', not $VIRDO_ARCH"
 case "$(field Section)" in
     games | education) ;;
@@ -38,17 +38,26 @@ for p in "${names[@]}"; do
         || fail "dependency $p is not installed here: a name Debian does not have?"
 done
 
-# Description: a French synopsis, then a long French text.
+# Description: an English synopsis, then a long English text that says the game is in French.
 description=$(field Description)
 synopsis=$(head -n1 <<<"$description")
 long=$(tail -n +2 <<<"$description")
 [ -n "$synopsis" ] || fail "empty synopsis"
 [ "${#synopsis}" -le 80 ] || fail "synopsis longer than 80 characters: $synopsis"
 [ "$(wc -l <<<"$long")" -ge 3 ] || fail "long description under three lines"
-grep -q 'calcul mental' <<<"$synopsis$long" || fail "description does not mention 'calcul mental'"
-for word in ' est ' ' un ' ' et ' ' le ' ' la '; do
-    grep -q -- "$word" <<<"$long" || fail "long description not in French (no '$word')"
+grep -q 'mental arithmetic' <<<"$synopsis" || fail "synopsis does not say 'mental arithmetic': $synopsis"
+grep -q 'French' <<<"$synopsis$long" || fail "description does not say the game is in French"
+for word in ' the ' ' and ' ' is '; do
+    grep -q -- "$word" <<<"$long" || fail "long description not in English (no '$word')"
 done
-grep -q '[éèàç]' <<<"$long" || fail "long description has no French accents"
-! grep -Eiq '\b(the|and|game)\b' <<<"$synopsis$long" || fail "description has English words"
+grep -Eiq '\b(est|jeu|le|calcul)\b' <<<"$synopsis$long" && fail "description has French words"
+
+# The source package: built with debhelper and CMake against the Qt the game links.
+dsc="$(dirname "$deb")/virdo_${VIRDO_VERSION}.dsc"
+[ -f "$dsc" ] || fail "no source package $dsc"
+build_depends=$(sed -n '/^Build-Depends:/,/^[A-Z]/p' "$dsc" | sed '$d' | tr -d '\n')
+for p in debhelper-compat cmake qt6-base-dev qt6-multimedia-dev; do
+    grep -q -- "$p" <<<"$build_depends" || fail "Build-Depends lacks $p: $build_depends"
+done
+grep -q '^Format: 3.0 (native)$' "$dsc" || fail "the source package is not 3.0 (native)"
 echo "control fields OK"

@@ -12,13 +12,17 @@ need() {
 
 # The tools building and reading the package: every package test needs them, so that a
 # machine without them skips the lot instead of failing on the missing package.
-need cpack dpkg dpkg-deb dpkg-shlibdeps
+need dpkg dpkg-deb dpkg-buildpackage dpkg-parsechangelog dh
 
 VIRDO_ARCH=$(dpkg --print-architecture)
-VIRDO_DEB_NAME="virdo_1.00_${VIRDO_ARCH}.deb"
+VIRDO_VERSION=1.00
+VIRDO_DEB_NAME="virdo_${VIRDO_VERSION}_${VIRDO_ARCH}.deb"
+VIRDO_DBGSYM_NAME="virdo-dbgsym_${VIRDO_VERSION}_${VIRDO_ARCH}.deb"
 VIRDO_APP_ID="fr.virdo.virdo"
 VIRDO_GAME_FILES=(Enfants.bmp chiffres.bmp victoire.wav Son2.wav)
 VIRDO_ICON_SIZES=(16 32 48 64 128 256)
+# The main window's caption, which the menu entry and the software-centre description quote.
+VIRDO_CAPTION="Pivolane - Logique et calcul mental par  Quenbrel"
 # Where the package puts the command, the program and the game files (packaging/layout.cmake).
 VIRDO_COMMAND=usr/games/virdo
 VIRDO_PROGRAM=usr/lib/games/virdo/virdo
@@ -47,10 +51,10 @@ extract_deb() {
     dpkg -x "$1" "$ROOT"
 }
 
-# desktop_key FILE KEY: the value of KEY in the [Desktop Entry] group.
+# desktop_key FILE KEY [GROUP]: the value of KEY in the group (by default [Desktop Entry]).
 desktop_key() {
-    awk -v key="$2" '
+    awk -v key="$2" -v want="[${3:-Desktop Entry}]" '
         /^\[/ { group = $0; next }
-        group == "[Desktop Entry]" && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+        group == want && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
     ' "$1"
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The installed game, started the way its menu entry starts it, plays a whole game and shows
 # the victory picture from the installed game files and plays the victory tune through the
-# installed sound plugin; its window class is the one the menu entry names. Before the X
-# server starts, the game on the dead display exits 1.
+# installed sound plugin; its window class is the one the menu entry names. Then the entry's
+# second action, "Jouer sans le son", plays a game to its victory without a sound: nothing
+# is heard, the game never connects to the sound server and never loads the sound plugin.
+# Before the X server starts, the game on the dead display exits 1.
 #
 # The package is unpacked into a scratch root; Exec= and Path= are read from the installed
 # desktop entry and pointed into that root; the game runs on a private X server (:54).
@@ -35,27 +37,37 @@ scratch_dir maison
 home=$SCRATCH
 chmod 700 "$home"
 
-# ---- The command line of the menu entry, inside the scratch root ----------------------
+# ---- The command lines of the menu entry, inside the scratch root -------------------
 desktop="$root/usr/share/applications/$VIRDO_APP_ID.desktop"
 [ -f "$desktop" ] || fail "no installed desktop entry"
+# menu_command EXEC: the words of a menu command, its program looked for in the scratch root.
+menu_command() {
+    local words found dir
+    # Field codes (%f, %u, ...) stand for files handed over by the menu: none here.
+    read -r -a words <<<"$(sed -E 's/(^| )%[a-zA-Z]//g' <<<"$1")"
+    [ ${#words[@]} -ge 1 ] || fail "empty Exec="
+    case "${words[0]}" in
+        /*) words[0]="$root${words[0]}" ;;
+        *)
+            found=''
+            for dir in usr/bin usr/games bin; do
+                [ -x "$root/$dir/${words[0]}" ] && { found="$root/$dir/${words[0]}"; break; }
+            done
+            [ -n "$found" ] || fail "${words[0]} of Exec= is not installed by the package"
+            words[0]=$found
+            ;;
+    esac
+    printf '%s\n' "${words[@]}"
+}
 exec_line=$(desktop_key "$desktop" Exec)
+silent_line=$(desktop_key "$desktop" Exec "Desktop Action muet")
 path_key=$(desktop_key "$desktop" Path)
 echo "Exec=$exec_line"
+echo "Exec=$silent_line (Jouer sans le son)"
 echo "Path=$path_key"
-# Field codes (%f, %u, ...) stand for files handed over by the menu: none here.
-read -r -a argv <<<"$(sed -E 's/(^| )%[a-zA-Z]//g' <<<"$exec_line")"
-[ ${#argv[@]} -ge 1 ] || fail "empty Exec="
-case "${argv[0]}" in
-    /*) argv[0]="$root${argv[0]}" ;;
-    *)
-        found=''
-        for dir in usr/bin usr/games bin; do
-            [ -x "$root/$dir/${argv[0]}" ] && { found="$root/$dir/${argv[0]}"; break; }
-        done
-        [ -n "$found" ] || fail "${argv[0]} of Exec= is not installed by the package"
-        argv[0]=$found
-        ;;
-esac
+mapfile -t argv < <(menu_command "$exec_line")
+mapfile -t silent_argv < <(menu_command "$silent_line")
+[ ${#argv[@]} -ge 1 ] && [ ${#silent_argv[@]} -ge 1 ] || fail "no command in the menu entry"
 # A menu starts the program in Path= when given, else in the home folder: an empty one here,
 # without any game file.
 if [ -n "$path_key" ]; then
@@ -77,13 +89,24 @@ n=${XGAME_DISPLAY#:}
 
 xgame_start_x
 
-(
-    cd "$workdir"
-    export HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=xcb
-    exec "${argv[@]}"
-) >"$logs/game.log" 2>&1 &
-game=$!
-XGAME_PIDS+=("$game")
+# start_game ARGV...: starts the game as the menu does; sets game (its PID) and main.
+start_game() {
+    (
+        cd "$workdir" || exit 1
+        export HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=xcb
+        exec "$@"
+    ) >"$logs/game.log" 2>&1 &
+    game=$!
+    XGAME_PIDS+=("$game")
+    main=$(xgame_main_window "$game") || die "the main window does not open"
+    # It is the installed game that runs, in the installed game folder.
+    local exe cwd
+    exe=$(readlink -f "/proc/$game/exe")
+    [[ "$exe" == "$root/"* ]] || die "the running program is $exe, not one from the package"
+    cwd=$(readlink -f "/proc/$game/cwd")
+    [ "$cwd" = "$(readlink -f "$root/$VIRDO_DATA_DIR")" ] || die "the game runs in $cwd, not in the installed /$VIRDO_DATA_DIR"
+    echo "running $exe in $cwd"
+}
 
 on_failure() {
     import -silent -window root "png:$logs/failure-screen.png" 2>/dev/null || true
@@ -92,14 +115,7 @@ on_failure() {
 }
 die() { on_failure; fail "$@"; }
 
-main=$(xgame_main_window "$game") || die "the main window does not open"
-
-# It is the installed game that runs, in the installed game folder.
-exe=$(readlink -f "/proc/$game/exe")
-[[ "$exe" == "$root/"* ]] || die "the running program is $exe, not one from the package"
-cwd=$(readlink -f "/proc/$game/cwd")
-[ "$cwd" = "$(readlink -f "$root/$VIRDO_DATA_DIR")" ] || die "the game runs in $cwd, not in the installed /$VIRDO_DATA_DIR"
-echo "running $exe in $cwd"
+start_game "${argv[@]}"
 
 # Docks tie the window to the menu entry by the class part of WM_CLASS.
 wm_class=$(xprop -id "$main" WM_CLASS | sed -nE 's/^WM_CLASS\(STRING\) = "[^"]*", "([^"]*)"$/\1/p')
@@ -108,28 +124,33 @@ startup=$(desktop_key "$desktop" StartupWMClass)
 echo "window class $wm_class = StartupWMClass"
 
 # ---- One game: program 1, the computer starts, the player answers 1 each time ----------
-sleep 0.5
-xgame_click "$main" ndj
-xgame_type "Camille"
-xgame_click "$main" Identite
-xgame_click "$main" Check1
-xgame_click "$main" Ordinateur
+# play_to_victory: plays that game in the main window; sets eureka, the victory window.
+play_to_victory() {
+    sleep 0.5
+    xgame_click "$main" ndj
+    xgame_type "Camille"
+    xgame_click "$main" Identite
+    xgame_click "$main" Check1
+    xgame_click "$main" Ordinateur
 
-eureka=''
-for turn in $(seq 15); do
-    # The computer's move.
-    xgame_click "$main" Envoi
-    eureka=$(xgame_find_window "$game" "Victoire finale" 10) && break
-    # The player's move: 1.
-    xgame_click "$main" nbj
-    xgame_type "1"
-    xgame_click "$main" Envoi
-    eureka=$(xgame_find_window "$game" "Victoire finale" 10) && die "the player won at turn $turn, answering 1 each time"
-    kill -0 "$game" 2>/dev/null || die "the game stopped during turn $turn"
-done
-[ -n "$eureka" ] || die "no victory window after 15 turns"
-echo "victory window after $turn turns of the computer"
-[ "$turn" -eq 10 ] || die "the computer won after $turn moves; by 11s from 1 to 100 it takes 10"
+    eureka=''
+    for turn in $(seq 15); do
+        # The computer's move.
+        xgame_click "$main" Envoi
+        eureka=$(xgame_find_window "$game" "Victoire finale" 10) && break
+        # The player's move: 1.
+        xgame_click "$main" nbj
+        xgame_type "1"
+        xgame_click "$main" Envoi
+        eureka=$(xgame_find_window "$game" "Victoire finale" 10) && die "the player won at turn $turn, answering 1 each time"
+        kill -0 "$game" 2>/dev/null || die "the game stopped during turn $turn"
+    done
+    [ -n "$eureka" ] || die "no victory window after 15 turns"
+    echo "victory window after $turn turns of the computer"
+    [ "$turn" -eq 10 ] || die "the computer won after $turn moves; by 11s from 1 to 100 it takes 10"
+}
+
+play_to_victory
 
 # ---- The victory window shows the installed chiffres.bmp -----------------------------
 sleep 1
@@ -170,14 +191,37 @@ grep -q 'module de son' "$logs/game.log" && die "the installed game did not load
 echo "victory tune heard (RMS $rms)"
 
 # ---- FIN, then NON: the game ends by itself ------------------------------------------
-xgame_click "$main" FIN
-rejouer=$(xgame_find_window "$game" "Relancer le jeu" 50) || die "FIN does not bring the replay window"
-xgame_click "$rejouer" NON Rejouer
-for _ in $(seq 100); do
-    kill -0 "$game" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game" 2>/dev/null && die "the game still runs after NON"
-wait "$game" && status=0 || status=$?
-[ "$status" -eq 0 ] || die "the game ended with status $status"
+# end_game: FIN, then NON; the game must end with status 0.
+end_game() {
+    local rejouer status
+    xgame_click "$main" FIN
+    rejouer=$(xgame_find_window "$game" "Relancer le jeu" 50) || die "FIN does not bring the replay window"
+    xgame_click "$rejouer" NON Rejouer
+    for _ in $(seq 100); do
+        kill -0 "$game" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game" 2>/dev/null && die "the game still runs after NON"
+    wait "$game" && status=0 || status=$?
+    [ "$status" -eq 0 ] || die "the game ended with status $status"
+}
+end_game
 echo "installed game played to the end OK"
+
+# ---- Jouer sans le son: a game to its victory, and no sound anywhere ------------------
+start_game "${silent_argv[@]}"
+play_to_victory
+pulse_env_record "$PULSE_ENV_DIR/silence.wav" || die "the sound cannot be recorded"
+sleep 2
+pulse_env_stop_recording
+rms=$(pulse_env_rms "$PULSE_ENV_DIR/silence.wav" 0.3 1.2)
+awk -v r="${rms:-1}" 'BEGIN { exit !(r < 0.001) }' || die "a sound is heard in the silent game (RMS ${rms:-none})"
+# Never a client of the sound server, never the plugin nor the multimedia libraries loaded.
+clients=$(pactl list clients 2>/dev/null | grep -c "application.process.id = \"$game\"" || true)
+[ "$clients" -eq 0 ] || die "the silent game is a client of the sound server"
+maps=$(cat "/proc/$game/maps")
+grep -Eq 'libvirdosound|libQt6Multimedia|libpulse' <<<"$maps" \
+    && die "the silent game loaded $(grep -Eo 'libvirdosound[^ ]*|libQt6Multimedia[^ ]*|libpulse[^ ]*' <<<"$maps" | sort -u | tr '\n' ' ')"
+grep -q 'module de son' "$logs/game.log" && die "the silent game spoke of its sound module"
+end_game
+echo "silent game played to the end OK, nothing heard (RMS $rms)"

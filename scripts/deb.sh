@@ -1,0 +1,56 @@
+# shellcheck shell=bash
+# Sourced by scripts/paquet and the package tests (not run): the one way they build the Debian
+# package, with dpkg-buildpackage from debian/, in a folder of their own.
+#
+#   virdo_deb_install_build_deps
+#       installs what building the package needs (its Build-Depends), asking apt only when
+#       something is missing.
+#   virdo_deb_build FOLDER [DPKG-BUILDPACKAGE OPTION...]
+#       copies the game's sources into FOLDER/virdo-VERSION and builds there, without the
+#       tests; the packages land in FOLDER. Sets VIRDO_DEB (the path of virdo_VERSION_ARCH.deb).
+
+VIRDO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
+
+virdo_deb_install_build_deps() {
+    if command -v dpkg-checkbuilddeps >/dev/null 2>&1 \
+        && (cd "$VIRDO_ROOT" && dpkg-checkbuilddeps >/dev/null 2>&1); then
+        return 0
+    fi
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installation de ce qu'il faut pour construire le paquet…"
+    "${sudo[@]}" apt-get update -qq
+    # build-dep on the source folder reads debian/control, and brings build-essential too.
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y -q --no-install-recommends "$VIRDO_ROOT"
+}
+
+# The files of the sources: those git knows (tracked, or new and not ignored), so that no
+# build folder of the developer's goes into the source package; all of them outside a clone.
+virdo_deb_copy_sources() {
+    local to=$1
+    mkdir -p "$to"
+    if [ "$(git -C "$VIRDO_ROOT" rev-parse --show-toplevel 2>/dev/null)" = "$VIRDO_ROOT" ]; then
+        (cd "$VIRDO_ROOT" && git ls-files -z --cached --others --exclude-standard \
+            | while IFS= read -r -d '' f; do [ -e "$f" ] || [ -L "$f" ] && printf '%s\0' "$f"; done \
+            | xargs -0 -r cp -P --parents -t "$to")
+    else
+        tar -C "$VIRDO_ROOT" --exclude='./build*' --exclude=./paquet --exclude=./.git -cf - . | tar -C "$to" -xf -
+    fi
+}
+
+virdo_deb_build() {
+    local folder=$1
+    shift
+    local version arch
+    version=$(dpkg-parsechangelog -l "$VIRDO_ROOT/debian/changelog" -S Version)
+    arch=$(dpkg --print-architecture)
+    local tree="$folder/virdo-$version"
+    rm -rf "$tree"
+    virdo_deb_copy_sources "$tree"
+    # No compiler launcher or flags of the developer's shell: the flags are dpkg-buildflags'
+    # alone, and the same on every machine. nocheck: the package is built without its tests.
+    (cd "$tree" && env -u CMAKE_CXX_COMPILER_LAUNCHER -u CXXFLAGS -u CFLAGS -u LDFLAGS -u CPPFLAGS \
+        DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc "$@")
+    VIRDO_DEB="$folder/virdo_${version}_${arch}.deb"
+    [ -f "$VIRDO_DEB" ]
+}
