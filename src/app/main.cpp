@@ -55,8 +55,9 @@ int main(int argc, char *argv[])
     virdo::MessageBoxes messages;
     virdo::Jeu jeu(son, hasard, messages);
     // The display going away (a logout) ends the game as every end does: the sound lets go
-    // of its thread, then the program leaves.
-    const virdo::DisplayLoss displayLoss([&son] { son.release(); });
+    // of its thread (a silent game has none, and the plugin was never loaded), then the
+    // program leaves.
+    const virdo::DisplayLoss displayLoss([&plugin] { plugin.release(); });
     QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
     jeu.demarrer();
     return app.exec();
