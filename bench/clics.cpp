@@ -13,6 +13,7 @@
 #include "engine/generateur.h"
 #include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
+#include "windows/announcer.h"
 #include "windows/messageboxes.h"
 
 #include <QApplication>
@@ -28,7 +29,8 @@ int main(int argc, char *argv[])
     virdo::QtSoundPlayer son;
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    virdo::Announcer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     jeu.demarrer();
     banc::commencer(jeu, 8);
     virdo::VirdoWindow &f = *jeu.principale();

@@ -3,6 +3,7 @@
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
+#include "windows/announcer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
 #include "windows/windowbuilder.h"
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
     virdo::PluginSoundPlayer son(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_SOUND_PLUGIN));
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    virdo::Announcer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
     jeu.demarrer();
     return app.exec();
