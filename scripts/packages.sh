@@ -14,6 +14,9 @@ VIRDO_RUN_PACKAGES=(
 VIRDO_TEST_PACKAGES=(
     xvfb openbox xdotool x11-utils imagemagick
     pulseaudio sox
+    # The screen reader check: Orca on its own accessibility bus (a private D-Bus session),
+    # speaking through speech-dispatcher, whose output modules need its audio plugins.
+    orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus-daemon
     strace
     dpkg-dev file desktop-file-utils appstream
     # What a distribution checks: the package's policy, the licences, the manual pages.
