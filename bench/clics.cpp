@@ -14,6 +14,7 @@
 #include "engine/generateur.h"
 #include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
+#include "windows/announcer.h"
 #include "windows/messageboxes.h"
 
 #include <QApplication>
@@ -30,7 +31,8 @@ int main(int argc, char *argv[])
     virdo::QtSoundPlayer son;
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    virdo::Announcer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     jeu.demarrer();
     if (longueurNom > 0)
         banc::commencer(jeu, 8, banc::nomMelange(longueurNom));

@@ -14,6 +14,7 @@
 #include "engine/generateur.h"
 #include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
+#include "windows/announcer.h"
 #include "windows/messageboxes.h"
 
 #include <QApplication>
@@ -54,7 +55,8 @@ int main(int argc, char *argv[])
     virdo::QtSoundPlayer son;
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    virdo::Announcer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     long long sonPret = 0;
     QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&sonPret] { sonPret = banc::maintenantNs(); });
     ImageDeVictoire image;

@@ -11,6 +11,7 @@
 #include "engine/generateur.h"
 #include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
+#include "windows/announcer.h"
 #include "windows/messageboxes.h"
 
 #include <QApplication>
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
     virdo::QtSoundPlayer son;
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    virdo::Announcer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     bool joue = false;
     QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&joue] { joue = true; });
     jeu.demarrer();

@@ -17,6 +17,9 @@ VIRDO_TEST_PACKAGES=(
     # A screen that changes size: Xvnc has RandR modes, xrandr picks one.
     tigervnc-standalone-server x11-xserver-utils
     pulseaudio sox
+    # The screen reader check: Orca on its own accessibility bus (a private D-Bus session),
+    # speaking through speech-dispatcher, whose output modules need its audio plugins.
+    orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus-daemon
     strace
     # The Debian package, built as scripts/paquet builds it (debian/control's Build-Depends
     # are the build list above, plus debhelper), and what reads it.

@@ -5,6 +5,7 @@
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
 #include "media/silentsoundplayer.h"
+#include "windows/announcer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
 #include "windows/windowbuilder.h"
@@ -53,7 +54,8 @@ int main(int argc, char *argv[])
     virdo::SoundPlayer &son = line.muet ? static_cast<virdo::SoundPlayer &>(silence) : plugin;
     virdo::GenerateurFixe hasard;
     virdo::MessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    virdo::Announcer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     // The display going away (a logout) ends the game as every end does: the sound lets go
     // of its thread (a silent game has none, and the plugin was never loaded), then the
     // program leaves.

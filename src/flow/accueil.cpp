@@ -32,6 +32,7 @@ void Jeu::clicIdentite()
     fenetre.control(VirdoControl::Liste)->show();
     for (int k = 1; k <= 8; ++k)
         fenetre.control(caseProgramme(k))->show();
+    annoncer({VirdoControl::Accueil, VirdoControl::Tirage});
 }
 
 void Jeu::clicProgramme(int k)
@@ -56,6 +57,7 @@ void Jeu::clicProgramme(int k)
         if (autre != k)
             fenetre.control(caseProgramme(autre))->hide();
     }
+    annoncer({VirdoControl::Accueil, VirdoControl::BUT, VirdoControl::Tirage});
 }
 
 } // namespace virdo

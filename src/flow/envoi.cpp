@@ -34,6 +34,7 @@ void Jeu::tourOrdinateur(VirdoWindow &fenetre)
     }
     setText(fenetre.control(VirdoControl::nbj), QString());
     passerLaMain();
+    annoncer({VirdoControl::nombreordinateur, VirdoControl::Nombre, VirdoControl::nj});
 }
 
 void Jeu::tourJoueur(VirdoWindow &fenetre)
@@ -72,6 +73,10 @@ void Jeu::tourJoueur(VirdoWindow &fenetre)
         break;
     }
     passerLaMain();
+    if (partie.tour == Tour::Ordinateur)
+        annoncer({VirdoControl::Nombre, VirdoControl::nj, VirdoControl::nombreordinateur});
+    else // refused: the child plays again
+        annoncer({VirdoControl::nj});
 }
 
 void Jeu::clicEnvoi()

@@ -1,5 +1,6 @@
 #include "flow/jeu.h"
 #include "media/soundplayer.h"
+#include "windows/announcer.h"
 #include "windows/toolkit.h"
 
 namespace virdo {
@@ -10,6 +11,8 @@ void Jeu::clicFin()
         return;
     eureka().hide();
     RejouerWindow &fenetre = rejouer();
+    // The question, read with the window's title as it opens.
+    m_annonces.announce(&fenetre, {text(fenetre.control(RejouerControl::Label1))});
     fenetre.show();
     setText(fenetre.control(RejouerControl::nj), m_partie.prenom);
     // Silence once the replay window is up, before the main window goes.

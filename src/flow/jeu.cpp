@@ -2,7 +2,9 @@
 
 #include "media/picture.h"
 #include "media/soundplayer.h"
+#include "windows/announcer.h"
 #include "windows/centring.h"
+#include "windows/toolkit.h"
 #include "windows/windowbuilder.h"
 
 #include <QAbstractButton>
@@ -10,11 +12,12 @@
 
 namespace virdo {
 
-Jeu::Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, QObject *parent)
+Jeu::Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, Announcer &annonces, QObject *parent)
     : QObject(parent)
     , m_son(son)
     , m_hasard(hasard)
     , m_messages(messages)
+    , m_annonces(annonces)
 {
 }
 
@@ -38,6 +41,8 @@ void Jeu::chargerPrincipale()
     connecterPrincipale(fenetre);
     // Placed before it shows, so that it does not jump.
     centreOnScreen(fenetre);
+    // What the window asks, read with its title as it opens.
+    m_annonces.announce(fenetre, {text(fenetre->control(VirdoControl::Bonjour))});
     fenetre->show();
 }
 

@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <initializer_list>
+
 namespace virdo {
 
+class Announcer;
 class Generateur;
 class MessageBoxes;
 class SoundPlayer;
@@ -20,7 +23,8 @@ class Jeu : public QObject
     Q_OBJECT
 
 public:
-    Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, QObject *parent = nullptr);
+    Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, Announcer &annonces,
+        QObject *parent = nullptr);
     ~Jeu() override;
 
     // Creates and shows the main window, as at program start.
@@ -82,10 +86,14 @@ private:
     void verifierFin();
     void tourOrdinateur(VirdoWindow &fenetre);
     void tourJoueur(VirdoWindow &fenetre);
+    // Tells a screen reader what these controls of the main window now show, in this order.
+    void annoncer(std::initializer_list<VirdoControl> controles);
+
 
     SoundPlayer &m_son;
     Generateur &m_hasard;
     MessageBoxes &m_messages;
+    Announcer &m_annonces;
     Partie m_partie;
     // The name the replay window carries into the next game.
     QString m_nomjoueur;

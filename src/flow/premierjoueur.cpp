@@ -38,6 +38,7 @@ void Jeu::clicJoueur()
     nbj->show();
     giveFocus(nbj);
     fenetre.control(VirdoControl::Envoi)->show();
+    annoncer({VirdoControl::nombreordinateur, VirdoControl::nj});
 }
 
 void Jeu::clicOrdinateur()
@@ -58,6 +59,7 @@ void Jeu::clicOrdinateur()
     QWidget *envoi = fenetre.control(VirdoControl::Envoi);
     envoi->show();
     setText(envoi, QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+    annoncer({VirdoControl::nj, VirdoControl::nombreordinateur});
 }
 
 } // namespace virdo

@@ -133,7 +133,7 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QFETCH(bool, joueurGagne);
     QFETCH(bool, partiePrecedente);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     QString ancienCri;
@@ -238,7 +238,8 @@ void TestAnnonceVictoire::winnerFiles()
     RecordingSoundPlayer enregistreur;
     SequenceGenerateur hasard;
     AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(enregistreur, hasard, messages);
+    RecordingAnnouncer annonces;
+    virdo::Jeu jeu(enregistreur, hasard, messages, annonces);
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Noé"), joueurGagne));
@@ -293,7 +294,7 @@ void TestAnnonceVictoire::winnerTexts()
     QFETCH(QString, cri);
     QFETCH(QStringList, lignesCri);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
@@ -331,7 +332,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QFETCH(bool, premierGagnant);
     QFETCH(bool, secondGagnant);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));
@@ -374,7 +375,8 @@ void TestAnnonceVictoire::focusGoesToFin()
     RecordingSoundPlayer enregistreur;
     SequenceGenerateur hasard;
     AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(enregistreur, hasard, messages);
+    RecordingAnnouncer annonces;
+    virdo::Jeu jeu(enregistreur, hasard, messages, annonces);
     jeu.demarrer();
     QVERIFY(QTest::qWaitForWindowActive(jeu.principale()));
 

@@ -72,7 +72,7 @@ void TestFinPartie::finLeavesTheGame()
     QFETCH(bool, joueurGagne);
     QFETCH(int, parties);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     QPointer<virdo::RejouerWindow> premierRejouer;
@@ -151,7 +151,7 @@ void TestFinPartie::ouiStartsAFreshGame()
     QFETCH(QString, tape);
     QFETCH(QString, nom);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
@@ -203,7 +203,7 @@ void TestFinPartie::nonEndsTheProgram()
 {
     QFETCH(int, parties);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     for (int partie = 1; partie <= parties; ++partie) {
@@ -248,7 +248,7 @@ void TestFinPartie::gamesInARow()
     QFETCH(QString, renomme);
     QFETCH(QString, secondNom);
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));

@@ -155,7 +155,7 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(QImageReader(QStringLiteral("Enfants.bmp")).read().isNull());
 
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     QImage avant; // what Photo held before the game under test ended
@@ -193,7 +193,7 @@ void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
@@ -224,7 +224,8 @@ void TestFinPartieAccidents::deuxParties(virdo::SoundPlayer &son, bool joueurGag
 {
     SequenceGenerateur hasard;
     AnsweringMessageBoxes messages;
-    virdo::Jeu jeu(son, hasard, messages);
+    RecordingAnnouncer annonces;
+    virdo::Jeu jeu(son, hasard, messages, annonces);
     QSignalSpy termine(&jeu, &virdo::Jeu::termine);
     jeu.demarrer();
 
@@ -295,7 +296,7 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
 {
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
@@ -335,7 +336,7 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
     QFETCH(QString, moment);
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     if (moment == QLatin1String("greeting")) {
@@ -382,7 +383,7 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
@@ -430,7 +431,7 @@ void TestFinPartieAccidents::secondClickActsOnce()
     QFETCH(QString, bouton);
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
-    auto &[son, hasard, messages, jeu, termine] = banc;
+    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
     jeu.demarrer();
     const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {
         auto *b = qobject_cast<QAbstractButton *>(pilote::parNom(fenetre, nom));

@@ -432,13 +432,14 @@ struct Partie
     Partie(std::uint64_t graine, const Fichiers &fichiers)
         : hasard(graine * 0x9E3779B97F4A7C15ull + 1)
         , modele(graine * 0x9E3779B97F4A7C15ull + 1, fichiers.enfantsLisible, fichiers.chiffresLisible)
-        , jeu(son, hasard, messages)
+        , jeu(son, hasard, messages, annonces)
     {
         QObject::connect(&jeu, &virdo::Jeu::termine, &jeu, [this] { ++termines; });
     }
 
     RecordingSoundPlayer son;
     AnsweringMessageBoxes messages;
+    RecordingAnnouncer annonces;
     HasardGraine hasard;
     modele::Jeu modele;
     virdo::Jeu jeu;

@@ -5,6 +5,7 @@
 // answer an empty string when they went through, or what stopped them.
 
 #include "answeringmessageboxes.h"
+#include "recordingannouncer.h"
 #include "recordingsoundplayer.h"
 #include "sequencegenerateur.h"
 
@@ -88,8 +89,8 @@ inline void frappe(QLineEdit *box, const QString &texte)
     }
 }
 
-// A game as main() runs it, with a silent sound, a known random sequence and message
-// boxes answered with OK; termine counts the ends of the program.
+// A game as main() runs it, with a silent sound, a known random sequence, message
+// boxes answered with OK and announcements recorded; termine counts the ends of the program.
 struct Banc
 {
     explicit Banc(QList<double> fractions = {0.0})
@@ -100,7 +101,8 @@ struct Banc
     RecordingSoundPlayer son;
     SequenceGenerateur hasard;
     AnsweringMessageBoxes messages;
-    virdo::Jeu jeu{son, hasard, messages};
+    RecordingAnnouncer annonces;
+    virdo::Jeu jeu{son, hasard, messages, annonces};
     QSignalSpy termine{&jeu, &virdo::Jeu::termine};
 
     virdo::VirdoWindow &fenetre() { return *jeu.principale(); }

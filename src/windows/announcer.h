@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+namespace virdo {
+
+// What the game tells a screen reader beside what its windows show: a child who cannot
+// see the screen hears each change as the texts the windows now show. Always the real
+// thing; a test overrides announce() to see what would be heard.
+class Announcer
+{
+public:
+    virtual ~Announcer() = default;
+
+    // One change of the window, told as the texts it shows, in the order a listener needs
+    // them, the one that asks the child to act last: a later announcement cuts this one off.
+    // A window that is not the active one keeps the message, and the screen reader says it
+    // with the window's title when the window becomes active (or shows for the first time).
+    virtual void announce(QWidget *window, const QStringList &texts);
+
+private:
+    // Spoken at once in the active window; how depends on the Qt the game is built with.
+    void speak(QWidget *window, const QString &message);
+};
+
+} // namespace virdo
