@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;
     for (int i = 0; i < echauffement + tours; ++i) {
         // The player's turn: a number typed in nbj, then Envoi.
-        virdo::setText(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
+        pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
         QCoreApplication::processEvents();
         long long t0 = banc::maintenantNs();
         banc::cliquer(f, virdo::VirdoControl::Envoi);

@@ -71,7 +71,7 @@ inline void commencer(virdo::Jeu &jeu, int k, const QString &prenom = QStringLit
     virdo::VirdoWindow &f = *jeu.principale();
     if (!QTest::qWaitForWindowExposed(&f))
         echec("la fenêtre principale ne s'affiche pas");
-    virdo::setText(f.control(virdo::VirdoControl::ndj), prenom);
+    pilote::ecrire(f.control(virdo::VirdoControl::ndj), prenom);
     cliquer(f, virdo::VirdoControl::Identite);
     cliquer(f, virdo::caseProgramme(k));
     cliquer(f, virdo::VirdoControl::Joueur);
@@ -82,7 +82,7 @@ inline void commencer(virdo::Jeu &jeu, int k, const QString &prenom = QStringLit
 inline void unCoupDeLaVictoire(virdo::Jeu &jeu)
 {
     jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-    virdo::setText(jeu.principale()->control(virdo::VirdoControl::nbj), QStringLiteral("1"));
+    pilote::ecrire(jeu.principale()->control(virdo::VirdoControl::nbj), QStringLiteral("1"));
     QCoreApplication::processEvents();
 }
 
@@ -91,7 +91,7 @@ inline void rejouer(virdo::Jeu &jeu)
 {
     cliquer(*jeu.principale(), virdo::VirdoControl::FIN);
     QCoreApplication::processEvents();
-    cliquer(jeu.rejouer(), virdo::RejouerControl::OUI);
+    cliquer(*jeu.rejouer(), virdo::RejouerControl::OUI);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

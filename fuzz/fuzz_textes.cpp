@@ -88,7 +88,7 @@ template<typename Key>
 void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu)
 {
     const QWidget *control = fenetre.control(nom);
-    const QString lu = virdo::text(control);
+    const QString lu = pilote::texte(control);
     const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
     const QString voulu = boite ? commeUneBoite(attendu) : attendu;
     if (lu != voulu)
@@ -131,11 +131,11 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 {
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
-    virdo::setText(f.control(virdo::VirdoControl::ndj), nom);
+    pilote::ecrire(f.control(virdo::VirdoControl::ndj), nom);
     // The name box keeps the start of a name too long for it.
     const QString garde = nom.left(virdo::longueurPrenom);
-    if (virdo::text(f.control(virdo::VirdoControl::ndj)) != garde)
-        echec("ndj", virdo::text(f.control(virdo::VirdoControl::ndj)), garde);
+    if (pilote::texte(f.control(virdo::VirdoControl::ndj)) != garde)
+        echec("ndj", pilote::texte(f.control(virdo::VirdoControl::ndj)), garde);
 
     jeu.clicIdentite();
     const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
@@ -180,10 +180,10 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     // One move from the target: the player's 1, or the computer's, wins.
     jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
     jeu.partie().tour = joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur;
-    virdo::setText(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
+    pilote::ecrire(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
     jeu.clicEnvoi();
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
-    virdo::EurekaWindow &eureka = jeu.eureka();
+    virdo::EurekaWindow &eureka = *jeu.eureka();
     if (joueurGagne) {
         verifier(f, virdo::VirdoControl::nj, u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));

@@ -163,8 +163,8 @@ private slots:
         // of its end are still made only when first used.
         QVERIFY(banc->son.prepared > 0);
         QVERIFY(banc->son.calls.isEmpty());
-        QVERIFY(!banc->jeu.eurekaCharge());
-        QVERIFY(!banc->jeu.rejouerCharge());
+        QVERIFY(!banc->jeu.eureka());
+        QVERIFY(!banc->jeu.rejouer());
 
         const virdo::Partie &p = banc->partie();
         QCOMPARE(int(p.nbmini), 1);
@@ -227,7 +227,7 @@ private slots:
         QStringList textes;
         QList<bool> montres;
         for (const QString &nom : noms) {
-            textes << virdo::text(banc->ctl(nom));
+            textes << pilote::texte(banc->ctl(nom));
             montres << banc->ctl(nom)->isVisible();
         }
         const virdo::Tour tour = banc->partie().tour;
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int i = 0; i < noms.size(); ++i) {
             const QByteArray nom = noms[i].toLatin1();
-            QCOMPARE(virdo::text(banc->ctl(QString::fromLatin1(nom))), textes[i]);
+            QCOMPARE(pilote::texte(banc->ctl(QString::fromLatin1(nom))), textes[i]);
             QCOMPARE(banc->ctl(QString::fromLatin1(nom))->isVisible(), montres[i]);
         }
         // Nombre still shows the old total.
@@ -274,7 +274,7 @@ private slots:
     }
 
 private:
-    QString texteDe(VirdoControl nom) { return virdo::text(banc->ctl(nom)); }
+    QString texteDe(VirdoControl nom) { return pilote::texte(banc->ctl(nom)); }
 };
 
 QTEST_MAIN(TstAccueil)

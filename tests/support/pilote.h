@@ -10,6 +10,7 @@
 #include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
+#include "windows/multilinebox.h"
 #include "windows/window.h"
 #include "windows/picturebox.h"
 #include "windows/toolkit.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSignalSpy>
@@ -57,6 +59,33 @@ inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom)
     if (nom == QLatin1String("Rejouer"))
         return std::make_unique<virdo::RejouerWindow>();
     return std::make_unique<virdo::EurekaWindow>();
+}
+
+// What a control shows, whatever its kind: the text of a box or label, a button's caption.
+inline QString texte(const QWidget *control)
+{
+    if (auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (auto *box = qobject_cast<const virdo::MultiLineBox *>(control))
+        return box->text();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    return QStringLiteral("<%1 shows no text>").arg(control->objectName());
+}
+
+// Writes into a control as the game would, for the checks that set a window's state.
+inline void ecrire(QWidget *control, const QString &value)
+{
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        virdo::setText(box, value);
+    else if (auto *box = qobject_cast<virdo::MultiLineBox *>(control))
+        box->setText(value);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(value);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(value);
 }
 
 // The gestures themselves, where the player makes them. A click lands in the middle of
@@ -106,7 +135,7 @@ struct Banc
     QSignalSpy termine{&jeu, &virdo::Jeu::termine};
 
     virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
-    virdo::Partie &partie() { return jeu.partie(); }
+    const virdo::Partie &partie() const { return jeu.partie(); }
     QWidget *ctl(VirdoControl nom) { return jeu.principale()->control(nom); }
     // For the checks that go down a list of names.
     QWidget *ctl(const QString &nom) { return parNom(*jeu.principale(), nom); }

@@ -205,7 +205,7 @@ void TestWindowBehaviour::startValues()
         QCOMPARE(box->isChecked(), ticked);
         QCOMPARE(box->checkState(), Qt::Unchecked);
     } else {
-        QCOMPARE(virdo::text(c), text);
+        QCOMPARE(pilote::texte(c), text);
     }
 }
 
@@ -216,7 +216,7 @@ void TestWindowBehaviour::startFocusInNdj()
     QVERIFY(showAndActivate(&w));
     QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
-    QCOMPARE(virdo::text(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
+    QCOMPARE(pilote::texte(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
 }
 
 // A box hidden at start lays its text out in its own font once it shows: the computer's
@@ -228,7 +228,7 @@ void TestWindowBehaviour::hiddenBoxShowsItsOwnFont()
     QVERIFY(showAndActivate(&w));
     QLineEdit *box = w.textBox(VirdoControl::nombreordinateur);
     const QString message = QStringLiteral("Moi, l'ordinateur, j'ai joué: 7");
-    virdo::setText(box, message);
+    pilote::ecrire(box, message);
     box->show();
     box->end(false);
 
@@ -412,12 +412,12 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     // More text than the box can hold: still no scroll bar comes up.
-    virdo::setText(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
+    pilote::ecrire(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
     QCoreApplication::processEvents();
     QVERIFY(!box->verticalScrollBar()->isVisible());
     QVERIFY(!box->horizontalScrollBar()->isVisible());
 
-    virdo::setText(box, longText);
+    pilote::ecrire(box, longText);
     QCoreApplication::processEvents();
     QCOMPARE(box->document()->blockCount(), 1);
     QVERIFY2(box->document()->documentLayout()->documentSize().width() <= box->viewport()->width(),
@@ -434,10 +434,10 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
         QVERIFY2(g.centred(), qPrintable(QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right)));
 
     // What the player types in an empty box is centred too.
-    virdo::setText(box, QString());
+    pilote::ecrire(box, QString());
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("abc"));
-    QCOMPARE(virdo::text(box), QStringLiteral("abc"));
+    QCOMPARE(pilote::texte(box), QStringLiteral("abc"));
     const QList<Gaps> typed = lineGaps(box);
     QCOMPARE(typed.size(), 1);
     QVERIFY(typed.first().left > box->viewport()->width() / 3);
@@ -470,11 +470,11 @@ void TestWindowBehaviour::multiLineBoxBreaksAtCrLf()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
 
-    virdo::setText(box, text);
+    pilote::ecrire(box, text);
     QCoreApplication::processEvents();
     QCOMPARE(box->document()->blockCount(), 2);
     QCOMPARE(box->document()->begin().text(), text.section(QStringLiteral("\r\n"), 0, 0));
-    QCOMPARE(virdo::text(box), text);
+    QCOMPARE(pilote::texte(box), text);
     const QList<Gaps> gaps = lineGaps(box);
     QCOMPARE(gaps.size(), 2);
     for (const Gaps &g : gaps)
@@ -510,8 +510,8 @@ void TestWindowBehaviour::buttonCaptionWraps()
     const auto w = pilote::nouvelleFenetre(window);
     auto *button = qobject_cast<QPushButton *>(pilote::parNom(*w, name));
     QVERIFY(button);
-    virdo::setText(button, caption);
-    QCOMPARE(virdo::text(button), caption);
+    pilote::ecrire(button, caption);
+    QCOMPARE(pilote::texte(button), caption);
 
     const QRect area = buttonContents(button);
     const QFontMetrics metrics(button->font());
@@ -583,10 +583,10 @@ void TestWindowBehaviour::textBoxLengthLimit()
         box->setFocus();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     } else {
-        virdo::setText(box, text);
+        pilote::ecrire(box, text);
     }
-    QCOMPARE(virdo::text(box).size(), kept);
-    QCOMPARE(virdo::text(box), text.left(kept));
+    QCOMPARE(pilote::texte(box).size(), kept);
+    QCOMPARE(pilote::texte(box), text.left(kept));
 }
 
 // Return and keypad Enter press the focused button, as Space does, and once however long
@@ -693,8 +693,8 @@ void TestWindowBehaviour::setTextShowsExactly()
     const auto w = pilote::nouvelleFenetre(window);
     QWidget *c = pilote::parNom(*w, name);
     QVERIFY(c);
-    virdo::setText(c, text);
-    QCOMPARE(virdo::text(c), text);
+    pilote::ecrire(c, text);
+    QCOMPARE(pilote::texte(c), text);
     QString held;
     if (auto *box = qobject_cast<QLineEdit *>(c))
         held = box->text();
@@ -730,7 +730,7 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     virdo::VirdoWindow w;
     QWidget *box = pilote::parNom(w, name);
     QVERIFY(box);
-    virdo::setText(box, QStringLiteral("Léa, propose un nombre >"));
+    pilote::ecrire(box, QStringLiteral("Léa, propose un nombre >"));
     box->show();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -747,7 +747,7 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     }
     QCOMPARE(box->y(), before.y());
     QCOMPARE(box->height(), before.height());
-    QCOMPARE(virdo::text(box), QStringLiteral("Léa, propose un nombre >"));
+    QCOMPARE(pilote::texte(box), QStringLiteral("Léa, propose un nombre >"));
 }
 
 // Clearing a box from the program is no click: the game's click handler does not run.
