@@ -78,12 +78,24 @@ inline void commencer(virdo::Jeu &jeu, int k, const QString &prenom = QStringLit
     QCoreApplication::processEvents();
 }
 
-// One move from the target, the player to play 1: the next click on Envoi wins.
+// The player, who began, steers onto the key totals until one move is left: the next
+// click on Envoi wins.
 inline void unCoupDeLaVictoire(virdo::Jeu &jeu)
 {
-    jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-    pilote::ecrire(jeu.principale()->control(virdo::VirdoControl::nbj), QStringLiteral("1"));
-    QCoreApplication::processEvents();
+    const virdo::Partie &partie = jeu.partie();
+    virdo::VirdoWindow &f = *jeu.principale();
+    auto proposer = [&f](int n) {
+        pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(n));
+        QCoreApplication::processEvents();
+    };
+    while (partie.objectif - partie.total > partie.nbmaxi) {
+        proposer((partie.objectif - partie.total) % (partie.nbmaxi + 1));
+        cliquer(f, virdo::VirdoControl::Envoi);
+        cliquer(f, virdo::VirdoControl::Envoi);
+        if (partie.tour != virdo::Tour::Joueur)
+            echec("la partie n'est pas revenue au joueur");
+    }
+    proposer(partie.objectif - partie.total);
 }
 
 // FIN, then OUI: the next game in a fresh main window, as the player goes on.

@@ -137,7 +137,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     if (pilote::texte(f.control(virdo::VirdoControl::ndj)) != garde)
         echec("ndj", pilote::texte(f.control(virdo::VirdoControl::ndj)), garde);
 
-    jeu.clicIdentite();
+    f.button(virdo::VirdoControl::Identite)->click();
     const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
     verifier(f, virdo::VirdoControl::Accueil,
              u("Bonjour ") + p
@@ -150,7 +150,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
                    "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
                    "proposés sur la droite en cochant la case désirée ..."));
 
-    jeu.clicProgramme(k);
+    f.checkBox(virdo::caseProgramme(k))->click();
     verifier(f, virdo::VirdoControl::BUT, u(objectifs[k - 1]));
     verifier(f, virdo::VirdoControl::Accueil, u(regles[k - 1]));
     verifier(f, virdo::VirdoControl::Tirage,
@@ -158,33 +158,43 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
                    "choix est important !"));
 
     if (joueurCommence) {
-        jeu.clicJoueur();
+        f.button(virdo::VirdoControl::Joueur)->click();
         verifier(f, virdo::VirdoControl::nombreordinateur, u("J'attends patiemment mon tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nj, p + u(", propose un nombre >"));
     } else {
-        jeu.clicOrdinateur();
+        f.button(virdo::VirdoControl::Ordinateur)->click();
         verifier(f, virdo::VirdoControl::nj, p + u(", attends ton tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Clique sur le bouton de droite pour que je joue >>>"));
         verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
     }
 
-    jeu.partie().tour = virdo::Tour::Ordinateur;
-    jeu.passerLaMain();
-    verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
-    verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
-    jeu.passerLaMain();
-    verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
-    verifier(f, virdo::VirdoControl::nombreordinateur, u("Pour que je propose un nombre, clique sur le bouton de droite >"));
-    verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
-
-    // One move from the target: the player's 1, or the computer's, wins.
-    jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-    jeu.partie().tour = joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur;
-    pilote::ecrire(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
-    jeu.clicEnvoi();
+    // Played to the end. The computer, once on a key total, always wins: the player wins
+    // only by starting and steering onto the key totals; otherwise it plays 1 each time.
+    const virdo::Partie &partie = jeu.partie();
+    const bool gagnant = joueurCommence && joueurGagne;
+    const int pas = partie.nbmaxi + 1;
+    while (partie.total != partie.objectif) {
+        if (partie.tour == virdo::Tour::Joueur) {
+            const int versLaCle = (partie.objectif - partie.total) % pas;
+            const int n = gagnant && versLaCle != 0 ? versLaCle : 1;
+            pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(n));
+        }
+        f.button(virdo::VirdoControl::Envoi)->click();
+        if (partie.total == partie.objectif)
+            break;
+        if (partie.tour == virdo::Tour::Joueur) {
+            verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
+            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
+        } else {
+            verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
+            verifier(f, virdo::VirdoControl::nombreordinateur,
+                     u("Pour que je propose un nombre, clique sur le bouton de droite >"));
+            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
+        }
+    }
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
     virdo::EurekaWindow &eureka = *jeu.eureka();
-    if (joueurGagne) {
+    if (gagnant) {
         verifier(f, virdo::VirdoControl::nj, u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
         verifier(eureka, virdo::EurekaControl::CRI, u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
@@ -196,9 +206,9 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.
-        jeu.clicFin();
+        f.button(virdo::VirdoControl::FIN)->click();
         verifier(jeu.rejouer(), virdo::RejouerControl::nj, p);
-        jeu.clicOui();
+        jeu.rejouer()->button(virdo::RejouerControl::OUI)->click();
         verifier(*jeu.principale(), virdo::VirdoControl::ndj, p);
         jeu.principale()->hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -230,7 +240,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QApplication(*argc, *argv);
     QApplication::setQuitOnLastWindowClosed(false);
     monde = new pilote::Banc;
-    monde->jeu.chargerPrincipale();
+    monde->jeu.demarrer();
     // The handlers write into hidden windows just the same; drawing them would only cost time.
     monde->jeu.principale()->hide();
     for (int k = 1; k <= virdo::nombreDeProgrammes; ++k)

@@ -93,13 +93,7 @@ inline void verifierFocusNbj(Banc &banc)
 inline void verifierAucuneFenetre(std::unique_ptr<Banc> &banc)
 {
     banc.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const auto restes = QApplication::topLevelWidgets();
-    for (QWidget *w : restes) {
-        QVERIFY2(!w->isVisible(), qPrintable(QStringLiteral("window left on screen: ") + w->objectName()));
-        QVERIFY2(!qobject_cast<virdo::GameWindow *>(w),
-                 qPrintable(QStringLiteral("game window leaked: ") + w->objectName()));
-    }
+    PILOTE_AUCUNE_FENETRE();
 }
 
 } // namespace flowtest

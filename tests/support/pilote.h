@@ -255,4 +255,13 @@ inline QStringList fenetresRestantes()
     return noms;
 }
 
+// A test's cleanup(): the windows it unloaded are gone once their deletion has run, and
+// none is left behind.
+#define PILOTE_AUCUNE_FENETRE()                                                                                    \
+    do {                                                                                                           \
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);                                       \
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(),                                                        \
+                 qPrintable(QStringLiteral("left behind: ") + pilote::fenetresRestantes().join(u", ")));         \
+    } while (false)
+
 } // namespace pilote

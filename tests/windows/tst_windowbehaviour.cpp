@@ -159,7 +159,7 @@ void TestWindowBehaviour::initTestCase()
 void TestWindowBehaviour::cleanup()
 {
     // Every test builds its windows itself and must not leave one behind.
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left behind");
+    PILOTE_AUCUNE_FENETRE();
 }
 
 // A fresh main window shows the question, the name box, its button, and the two totals: nothing else.

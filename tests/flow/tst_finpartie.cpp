@@ -52,8 +52,7 @@ private slots:
 
 void TestFinPartie::cleanup()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
 }
 
 void TestFinPartie::finLeavesTheGame_data()
@@ -227,7 +226,7 @@ void TestFinPartie::nonEndsTheProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rejouer.isNull());
     QVERIFY(eureka.isNull());
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
     QCOMPARE(son.calls, appelsAvant);
     QVERIFY(messages.shown.isEmpty());
 }

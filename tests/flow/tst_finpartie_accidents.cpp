@@ -111,8 +111,7 @@ void TestFinPartieAccidents::cleanup()
 {
     QDir::setCurrent(m_dossierDuJeu);
     m_dossier.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
 }
 
 bool TestFinPartieAccidents::preparer(const QMap<QString, QByteArray> &fichiers)
@@ -314,7 +313,7 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rejouer.isNull());
     QVERIFY(eureka.isNull());
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
     QVERIFY(son.playing.isEmpty());
 }
 
@@ -373,7 +372,7 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
     QVERIFY(!jeu.eureka());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(principale.isNull());
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
     QVERIFY(messages.shown.isEmpty());
 }
 

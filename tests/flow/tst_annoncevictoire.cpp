@@ -112,8 +112,7 @@ void TestAnnonceVictoire::initTestCase()
 
 void TestAnnonceVictoire::cleanup()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
 }
 
 void TestAnnonceVictoire::stepsComeInOrder_data()
