@@ -24,18 +24,6 @@
 
 namespace {
 
-// The sentences shown by the boxes Check1 ... Check8, written out in full.
-const char *const regles[] = {
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et  10. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 7.Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 15. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 5. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 33. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  500 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 20. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  200 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 50. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 100. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !",
-};
-const char *const objectifs[] = {" 100", " 100", " 100", " 100", " 500", " 200", " 1000", " 1000"};
 
 QString u(const char *texte)
 {
@@ -101,8 +89,8 @@ pilote::Banc *monde = nullptr;
 void verifierRegles(int k)
 {
     const QString regle = virdo::phraseRegle(k);
-    if (regle != u(regles[k - 1]))
-        echec("phraseRegle", regle, u(regles[k - 1]));
+    if (regle != pilote::programmeAttendu(k).phrase())
+        echec("phraseRegle", regle, pilote::programmeAttendu(k).phrase());
 }
 
 // A program number outside 1 ... 8 is refused cleanly, never read past the table.
@@ -151,8 +139,8 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
                    "proposés sur la droite en cochant la case désirée ..."));
 
     f.checkBox(virdo::caseProgramme(k))->click();
-    verifier(f, virdo::VirdoControl::BUT, u(objectifs[k - 1]));
-    verifier(f, virdo::VirdoControl::Accueil, u(regles[k - 1]));
+    verifier(f, virdo::VirdoControl::BUT, pilote::programmeAttendu(k).but());
+    verifier(f, virdo::VirdoControl::Accueil, pilote::programmeAttendu(k).phrase());
     verifier(f, virdo::VirdoControl::Tirage,
              p + u(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce "
                    "choix est important !"));

@@ -30,15 +30,10 @@ void programmes()
     QTest::addColumn<int>("cle");
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QString>("prenom");
-    const struct
-    {
-        int nbmaxi, objectif, cle;
-    } lignes[] = {{10, 100, 1}, {7, 100, 4}, {15, 100, 4}, {5, 100, 4},
-                  {33, 500, 24}, {20, 200, 11}, {50, 1000, 31}, {100, 1000, 91}};
     const QString noms[] = {QStringLiteral("Marie"), QString(), QStringLiteral("Tom ")};
     const QString prenoms[] = {QStringLiteral("Marie"), QStringLiteral("Joueur  Anonyme"), QStringLiteral("Tom ")};
     for (int k = 1; k <= 8; ++k) {
-        const auto &l = lignes[k - 1];
+        const auto &l = pilote::programmeAttendu(k);
         const int n = (k - 1) % 3;
         QTest::addRow("programme %d", k) << k << l.nbmaxi << l.objectif << l.cle << noms[n] << prenoms[n];
     }

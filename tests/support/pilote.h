@@ -5,6 +5,7 @@
 // answer an empty string when they went through, or what stopped them.
 
 #include "answeringmessageboxes.h"
+#include "programmesattendus.h"
 #include "recordingannouncer.h"
 #include "recordingsoundplayer.h"
 #include "sequencegenerateur.h"
