@@ -28,20 +28,6 @@ private:
     }
 
 private slots:
-    // A record fresh from its window holds only zeros and empty names.
-    void partieNeuve()
-    {
-        const Partie p;
-        QCOMPARE(p.nbmini, Nombre16(0));
-        QCOMPARE(p.nbmaxi, Nombre16(0));
-        QCOMPARE(p.objectif, Nombre16(0));
-        QCOMPARE(p.cle, Nombre16(0));
-        QCOMPARE(p.nombrejoue, Nombre16(0));
-        QCOMPARE(p.total, Nombre16(0));
-        QCOMPARE(p.tour, Tour::Aucun);
-        QVERIFY(p.prenom.isEmpty());
-    }
-
     void table_data() { lignes(); }
     // Each row holds its own maximum, target and first key total; the key totals,
     // one step of nbmaxi + 1 apart, end exactly on the target.

@@ -258,6 +258,11 @@ void TestFinPartie::gamesInARow()
         PILOTE(pilote::taper(rejouer, RejouerControl::nj, renomme));
     PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
     QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+    // The new game starts from a fresh record, nothing of the finished one.
+    QCOMPARE(jeu.partie().total, virdo::Nombre16(0));
+    QCOMPARE(jeu.partie().objectif, virdo::Nombre16(0));
+    QCOMPARE(jeu.partie().tour, virdo::Tour::Aucun);
+    QVERIFY(jeu.partie().prenom.isEmpty());
 
     // The second game takes the name as it stands in ndj.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
