@@ -180,11 +180,9 @@ QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
     return taper(fenetre.textBox(nom), texte);
 }
 
-// From the name to the first turn in program 1 (moves of 1 to 10, target 100). With a
-// computer that draws 0.0 for its random moves, whoever starts wins: the computer steers
-// onto the key totals 1, 12, ..., 100 at once; the player who starts with 1 and then
-// answers every 1 of the computer with 10 gets there first.
-inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+// From the name to the first turn: the name typed (if given), Identite, program k, then
+// whoever starts (Joueur or Ordinateur).
+inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, int k, VirdoControl premier)
 {
     virdo::VirdoWindow *fenetre = jeu.principale();
     if (!fenetre)
@@ -193,11 +191,20 @@ inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, 
         if (const QString plainte = taper(*fenetre, VirdoControl::ndj, *prenom); !plainte.isEmpty())
             return plainte;
     }
-    for (const VirdoControl nom : {VirdoControl::Identite, VirdoControl::Check1}) {
+    for (const VirdoControl nom : {VirdoControl::Identite, virdo::caseProgramme(k), premier}) {
         if (const QString plainte = cliquer(*fenetre, nom); !plainte.isEmpty())
             return plainte;
     }
-    return cliquer(*fenetre, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
+    return {};
+}
+
+// In program 1 (moves of 1 to 10, target 100). With a computer that draws 0.0 for its
+// random moves, whoever starts wins: the computer steers onto the key totals 1, 12, ...,
+// 100 at once; the player who starts with 1 and then answers every 1 of the computer with
+// 10 gets there first.
+inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+{
+    return commencer(jeu, prenom, 1, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
 }
 
 // Clicks Envoi turn after turn until the game is over: Envoi gone, FIN shown.
