@@ -195,7 +195,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.
         f.button(virdo::VirdoControl::FIN)->click();
-        verifier(jeu.rejouer(), virdo::RejouerControl::nj, p);
+        verifier(*jeu.rejouer(), virdo::RejouerControl::nj, p);
         jeu.rejouer()->button(virdo::RejouerControl::OUI)->click();
         verifier(*jeu.principale(), virdo::VirdoControl::ndj, p);
         jeu.principale()->hide();

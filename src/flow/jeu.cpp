@@ -54,10 +54,10 @@ void Jeu::demarrer()
 }
 
 template<typename Handler>
-void Jeu::surClic(VirdoControl controle, Handler handler)
+void Jeu::surClic(QAbstractButton *bouton, Handler handler)
 {
     // The window as context: a deleted window's buttons call nothing.
-    connect(m_principale->button(controle), &QAbstractButton::clicked, m_principale, [this, handler] {
+    connect(bouton, &QAbstractButton::clicked, m_principale, [this, handler] {
         if (m_principale)
             handler();
     });
@@ -67,13 +67,14 @@ void Jeu::chargerPrincipale()
 {
     m_partie = {};
     m_principale = new VirdoWindow;
-    surClic(VirdoControl::Identite, [this] { clicIdentite(); });
+    auto bouton = [this](VirdoControl nom) { return m_principale->button(nom); };
+    surClic(bouton(VirdoControl::Identite), [this] { clicIdentite(); });
     for (int k = 1; k <= nombreDeProgrammes; ++k)
-        surClic(caseProgramme(k), [this, k] { clicProgramme(k); });
-    surClic(VirdoControl::Joueur, [this] { clicPremier(Tour::Joueur); });
-    surClic(VirdoControl::Ordinateur, [this] { clicPremier(Tour::Ordinateur); });
-    surClic(VirdoControl::Envoi, [this] { clicEnvoi(); });
-    surClic(VirdoControl::FIN, [this] { clicFin(); });
+        surClic(m_principale->checkBox(caseProgramme(k)), [this, k] { clicProgramme(k); });
+    surClic(bouton(VirdoControl::Joueur), [this] { clicPremier(Tour::Joueur); });
+    surClic(bouton(VirdoControl::Ordinateur), [this] { clicPremier(Tour::Ordinateur); });
+    surClic(bouton(VirdoControl::Envoi), [this] { clicEnvoi(); });
+    surClic(bouton(VirdoControl::FIN), [this] { clicFin(); });
     connect(m_principale, &GameWindow::closeRequested, this, &Jeu::terminer);
     // Placed before it shows, so that it does not jump.
     centreOnScreen(m_principale);

@@ -5,6 +5,7 @@
 #include "flow/tourdejeu.h"
 #include "windows/window.h"
 
+#include <QAbstractButton>
 #include <QObject>
 #include <QPointer>
 
@@ -70,7 +71,7 @@ private:
     // Connects a click of the main window. A handler runs only while the window is the
     // game's: once unloaded (hidden, deleted later) it answers no click any more.
     template<typename Handler>
-    void surClic(VirdoControl controle, Handler handler);
+    void surClic(QAbstractButton *bouton, Handler handler);
     RejouerWindow &fenetreRejouer();
     EurekaWindow &fenetreEureka();
     // The end of a game, sound, pictures and icons of the victory window made ready
