@@ -88,6 +88,7 @@ int main(int argc, char *argv[])
 
         banc::rejouer(jeu);
     }
-    jeu.terminer();
+    // Closed through its frame, as the player ends the program.
+    jeu.principale()->close();
     return 0;
 }

@@ -71,19 +71,31 @@ inline void commencer(virdo::Jeu &jeu, int k, const QString &prenom = QStringLit
     virdo::VirdoWindow &f = *jeu.principale();
     if (!QTest::qWaitForWindowExposed(&f))
         echec("la fenêtre principale ne s'affiche pas");
-    virdo::setText(f.control(virdo::VirdoControl::ndj), prenom);
+    pilote::ecrire(f.control(virdo::VirdoControl::ndj), prenom);
     cliquer(f, virdo::VirdoControl::Identite);
     cliquer(f, virdo::caseProgramme(k));
     cliquer(f, virdo::VirdoControl::Joueur);
     QCoreApplication::processEvents();
 }
 
-// One move from the target, the player to play 1: the next click on Envoi wins.
+// The player, who began, steers onto the key totals until one move is left: the next
+// click on Envoi wins.
 inline void unCoupDeLaVictoire(virdo::Jeu &jeu)
 {
-    jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-    virdo::setText(jeu.principale()->control(virdo::VirdoControl::nbj), QStringLiteral("1"));
-    QCoreApplication::processEvents();
+    const virdo::Partie &partie = jeu.partie();
+    virdo::VirdoWindow &f = *jeu.principale();
+    auto proposer = [&f](int n) {
+        pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(n));
+        QCoreApplication::processEvents();
+    };
+    while (partie.objectif - partie.total > partie.nbmaxi) {
+        proposer((partie.objectif - partie.total) % (partie.nbmaxi + 1));
+        cliquer(f, virdo::VirdoControl::Envoi);
+        cliquer(f, virdo::VirdoControl::Envoi);
+        if (partie.tour != virdo::Tour::Joueur)
+            echec("la partie n'est pas revenue au joueur");
+    }
+    proposer(partie.objectif - partie.total);
 }
 
 // FIN, then OUI: the next game in a fresh main window, as the player goes on.
@@ -91,7 +103,7 @@ inline void rejouer(virdo::Jeu &jeu)
 {
     cliquer(*jeu.principale(), virdo::VirdoControl::FIN);
     QCoreApplication::processEvents();
-    cliquer(jeu.rejouer(), virdo::RejouerControl::OUI);
+    cliquer(*jeu.rejouer(), virdo::RejouerControl::OUI);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -78,6 +78,7 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
         }
     }
-    jeu.terminer();
+    // Closed through its frame, as the player ends the program.
+    jeu.principale()->close();
     return 0;
 }

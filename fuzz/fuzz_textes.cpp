@@ -24,18 +24,6 @@
 
 namespace {
 
-// The sentences shown by the boxes Check1 ... Check8, written out in full.
-const char *const regles[] = {
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et  10. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 7.Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 15. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 5. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 33. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  500 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 20. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  200 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 50. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !",
-    "Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 100. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !",
-};
-const char *const objectifs[] = {" 100", " 100", " 100", " 100", " 500", " 200", " 1000", " 1000"};
 
 QString u(const char *texte)
 {
@@ -88,7 +76,7 @@ template<typename Key>
 void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu)
 {
     const QWidget *control = fenetre.control(nom);
-    const QString lu = virdo::text(control);
+    const QString lu = pilote::texte(control);
     const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
     const QString voulu = boite ? commeUneBoite(attendu) : attendu;
     if (lu != voulu)
@@ -101,8 +89,8 @@ pilote::Banc *monde = nullptr;
 void verifierRegles(int k)
 {
     const QString regle = virdo::phraseRegle(k);
-    if (regle != u(regles[k - 1]))
-        echec("phraseRegle", regle, u(regles[k - 1]));
+    if (regle != pilote::programmeAttendu(k).phrase())
+        echec("phraseRegle", regle, pilote::programmeAttendu(k).phrase());
 }
 
 // A program number outside 1 ... 8 is refused cleanly, never read past the table.
@@ -131,13 +119,13 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 {
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
-    virdo::setText(f.control(virdo::VirdoControl::ndj), nom);
+    pilote::ecrire(f.control(virdo::VirdoControl::ndj), nom);
     // The name box keeps the start of a name too long for it.
     const QString garde = nom.left(virdo::longueurPrenom);
-    if (virdo::text(f.control(virdo::VirdoControl::ndj)) != garde)
-        echec("ndj", virdo::text(f.control(virdo::VirdoControl::ndj)), garde);
+    if (pilote::texte(f.control(virdo::VirdoControl::ndj)) != garde)
+        echec("ndj", pilote::texte(f.control(virdo::VirdoControl::ndj)), garde);
 
-    jeu.clicIdentite();
+    f.button(virdo::VirdoControl::Identite)->click();
     const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
     verifier(f, virdo::VirdoControl::Accueil,
              u("Bonjour ") + p
@@ -150,41 +138,51 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
                    "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
                    "proposés sur la droite en cochant la case désirée ..."));
 
-    jeu.clicProgramme(k);
-    verifier(f, virdo::VirdoControl::BUT, u(objectifs[k - 1]));
-    verifier(f, virdo::VirdoControl::Accueil, u(regles[k - 1]));
+    f.checkBox(virdo::caseProgramme(k))->click();
+    verifier(f, virdo::VirdoControl::BUT, pilote::programmeAttendu(k).but());
+    verifier(f, virdo::VirdoControl::Accueil, pilote::programmeAttendu(k).phrase());
     verifier(f, virdo::VirdoControl::Tirage,
              p + u(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce "
                    "choix est important !"));
 
     if (joueurCommence) {
-        jeu.clicJoueur();
+        f.button(virdo::VirdoControl::Joueur)->click();
         verifier(f, virdo::VirdoControl::nombreordinateur, u("J'attends patiemment mon tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nj, p + u(", propose un nombre >"));
     } else {
-        jeu.clicOrdinateur();
+        f.button(virdo::VirdoControl::Ordinateur)->click();
         verifier(f, virdo::VirdoControl::nj, p + u(", attends ton tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Clique sur le bouton de droite pour que je joue >>>"));
         verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
     }
 
-    jeu.partie().tour = virdo::Tour::Ordinateur;
-    jeu.passerLaMain();
-    verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
-    verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
-    jeu.passerLaMain();
-    verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
-    verifier(f, virdo::VirdoControl::nombreordinateur, u("Pour que je propose un nombre, clique sur le bouton de droite >"));
-    verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
-
-    // One move from the target: the player's 1, or the computer's, wins.
-    jeu.partie().total = virdo::Nombre16(jeu.partie().objectif - 1);
-    jeu.partie().tour = joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur;
-    virdo::setText(f.control(virdo::VirdoControl::nbj), QStringLiteral("1"));
-    jeu.clicEnvoi();
+    // Played to the end. The computer, once on a key total, always wins: the player wins
+    // only by starting and steering onto the key totals; otherwise it plays 1 each time.
+    const virdo::Partie &partie = jeu.partie();
+    const bool gagnant = joueurCommence && joueurGagne;
+    const int pas = partie.nbmaxi + 1;
+    while (partie.total != partie.objectif) {
+        if (partie.tour == virdo::Tour::Joueur) {
+            const int versLaCle = (partie.objectif - partie.total) % pas;
+            const int n = gagnant && versLaCle != 0 ? versLaCle : 1;
+            pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(n));
+        }
+        f.button(virdo::VirdoControl::Envoi)->click();
+        if (partie.total == partie.objectif)
+            break;
+        if (partie.tour == virdo::Tour::Joueur) {
+            verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
+            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
+        } else {
+            verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
+            verifier(f, virdo::VirdoControl::nombreordinateur,
+                     u("Pour que je propose un nombre, clique sur le bouton de droite >"));
+            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
+        }
+    }
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
-    virdo::EurekaWindow &eureka = jeu.eureka();
-    if (joueurGagne) {
+    virdo::EurekaWindow &eureka = *jeu.eureka();
+    if (gagnant) {
         verifier(f, virdo::VirdoControl::nj, u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
         verifier(eureka, virdo::EurekaControl::CRI, u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
@@ -196,9 +194,9 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.
-        jeu.clicFin();
-        verifier(jeu.rejouer(), virdo::RejouerControl::nj, p);
-        jeu.clicOui();
+        f.button(virdo::VirdoControl::FIN)->click();
+        verifier(*jeu.rejouer(), virdo::RejouerControl::nj, p);
+        jeu.rejouer()->button(virdo::RejouerControl::OUI)->click();
         verifier(*jeu.principale(), virdo::VirdoControl::ndj, p);
         jeu.principale()->hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -230,7 +228,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QApplication(*argc, *argv);
     QApplication::setQuitOnLastWindowClosed(false);
     monde = new pilote::Banc;
-    monde->jeu.chargerPrincipale();
+    monde->jeu.demarrer();
     // The handlers write into hidden windows just the same; drawing them would only cost time.
     monde->jeu.principale()->hide();
     for (int k = 1; k <= virdo::nombreDeProgrammes; ++k)

@@ -1,35 +1,18 @@
-#include "flow/jeu.h"
+#include "flow/annonces.h"
 
-#include "windows/announcer.h"
-#include "windows/toolkit.h"
+#include <QLabel>
+#include <QLineEdit>
 
 namespace virdo {
 
-namespace {
-
-// A number alone says nothing to a listener: it is told with the label that stands
-// beside it on screen ("Total provisoire > 12").
-QString lu(const VirdoWindow &fenetre, VirdoControl controle)
+QString totalLu(const VirdoWindow &fenetre)
 {
-    const QString affiche = text(fenetre.control(controle));
-    switch (controle) {
-    case VirdoControl::Nombre:
-        return text(fenetre.control(VirdoControl::Affichage)) + affiche;
-    case VirdoControl::BUT:
-        return text(fenetre.control(VirdoControl::Label3)) + affiche;
-    default:
-        return affiche;
-    }
+    return fenetre.label(VirdoControl::Affichage)->text() + fenetre.textBox(VirdoControl::Nombre)->text();
 }
 
-} // namespace
-
-void Jeu::annoncer(std::initializer_list<VirdoControl> controles)
+QString objectifLu(const VirdoWindow &fenetre)
 {
-    QStringList textes;
-    for (const VirdoControl controle : controles)
-        textes << lu(*m_principale, controle);
-    m_annonces.announce(m_principale, textes);
+    return fenetre.label(VirdoControl::Label3)->text() + fenetre.textBox(VirdoControl::BUT)->text();
 }
 
 } // namespace virdo

@@ -1,5 +1,7 @@
 #include "flow/jeu.h"
 
+#include "engine/programmes.h"
+#include "flow/accueil.h"
 #include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/announcer.h"
@@ -9,93 +11,10 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace virdo {
-
-Jeu::Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, Announcer &annonces, QObject *parent)
-    : QObject(parent)
-    , m_son(son)
-    , m_hasard(hasard)
-    , m_messages(messages)
-    , m_annonces(annonces)
-{
-}
-
-Jeu::~Jeu()
-{
-    delete m_principale;
-    delete m_rejouer;
-    delete m_eureka;
-}
-
-void Jeu::demarrer()
-{
-    chargerPrincipale();
-}
-
-void Jeu::chargerPrincipale()
-{
-    m_partie = {};
-    auto *fenetre = new VirdoWindow;
-    m_principale = fenetre;
-    connecterPrincipale(fenetre);
-    // Placed before it shows, so that it does not jump.
-    centreOnScreen(fenetre);
-    // What the window asks, read with its title as it opens.
-    m_annonces.announce(fenetre, {text(fenetre->control(VirdoControl::Bonjour))});
-    fenetre->show();
-}
-
-void Jeu::connecterPrincipale(VirdoWindow *fenetre)
-{
-    auto bouton = [fenetre](VirdoControl nom) { return fenetre->button(nom); };
-    connect(bouton(VirdoControl::Identite), &QAbstractButton::clicked, fenetre, [this] { clicIdentite(); });
-    for (int k = 1; k <= 8; ++k) {
-        connect(fenetre->checkBox(caseProgramme(k)), &QAbstractButton::clicked, fenetre, [this, k] {
-            clicProgramme(k);
-            // A game begins: the sound, pictures and window icons of its end get ready meanwhile.
-            m_son.prepare();
-            preparePictures();
-            sharedIcon(windowSpec(EurekaControl{}).icon);
-            sharedIcon(windowSpec(RejouerControl{}).icon);
-        });
-    }
-    connect(bouton(VirdoControl::Joueur), &QAbstractButton::clicked, fenetre, [this] { clicJoueur(); });
-    connect(bouton(VirdoControl::Ordinateur), &QAbstractButton::clicked, fenetre, [this] { clicOrdinateur(); });
-    connect(bouton(VirdoControl::Envoi), &QAbstractButton::clicked, this, &Jeu::clicEnvoi);
-    connect(bouton(VirdoControl::FIN), &QAbstractButton::clicked, this, &Jeu::clicFin);
-    connect(fenetre, &GameWindow::closeRequested, this, &Jeu::terminer);
-}
-
-RejouerWindow &Jeu::rejouer()
-{
-    if (!m_rejouer) {
-        m_rejouer = new RejouerWindow;
-        m_nomjoueur.clear();
-        // Centred once: later showings keep the window where the player left it.
-        centreOnScreen(m_rejouer);
-        connect(m_rejouer->button(RejouerControl::OUI), &QAbstractButton::clicked, this,
-                &Jeu::clicOui);
-        connect(m_rejouer->button(RejouerControl::NON), &QAbstractButton::clicked, this,
-                &Jeu::clicNon);
-        // Closing the replay window through its frame means "no more games".
-        connect(m_rejouer, &GameWindow::closeRequested, this, &Jeu::clicNon);
-    }
-    return *m_rejouer;
-}
-
-EurekaWindow &Jeu::eureka()
-{
-    if (!m_eureka) {
-        m_eureka = new EurekaWindow;
-        // Closing it before FIN hides it and silences its tune; FIN still ends the game.
-        connect(m_eureka, &GameWindow::closeRequested, this, [this] {
-            m_eureka->hide();
-            m_son.stop();
-        });
-    }
-    return *m_eureka;
-}
 
 namespace {
 
@@ -113,20 +32,146 @@ void decharger(QPointer<Window> &fenetre)
 
 } // namespace
 
-void Jeu::dechargerPrincipale()
+Jeu::Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, Announcer &annonces, QObject *parent)
+    : QObject(parent)
+    , m_son(son)
+    , m_annonces(annonces)
+    , m_tour(hasard, messages, annonces)
+    , m_fin(son, annonces)
 {
+}
+
+Jeu::~Jeu()
+{
+    delete m_principale;
+    delete m_rejouer;
+    delete m_eureka;
+}
+
+void Jeu::demarrer()
+{
+    chargerPrincipale();
+}
+
+template<typename Handler>
+void Jeu::surClic(QAbstractButton *bouton, Handler handler)
+{
+    // The window as context: a deleted window's buttons call nothing.
+    connect(bouton, &QAbstractButton::clicked, m_principale, [this, handler] {
+        if (m_principale)
+            handler();
+    });
+}
+
+void Jeu::chargerPrincipale()
+{
+    m_partie = {};
+    m_principale = new VirdoWindow;
+    auto bouton = [this](VirdoControl nom) { return m_principale->button(nom); };
+    surClic(bouton(VirdoControl::Identite), [this] { clicIdentite(); });
+    for (int k = 1; k <= nombreDeProgrammes; ++k)
+        surClic(m_principale->checkBox(caseProgramme(k)), [this, k] { clicProgramme(k); });
+    surClic(bouton(VirdoControl::Joueur), [this] { clicPremier(Tour::Joueur); });
+    surClic(bouton(VirdoControl::Ordinateur), [this] { clicPremier(Tour::Ordinateur); });
+    surClic(bouton(VirdoControl::Envoi), [this] { clicEnvoi(); });
+    surClic(bouton(VirdoControl::FIN), [this] { clicFin(); });
+    connect(m_principale, &GameWindow::closeRequested, this, &Jeu::terminer);
+    // Placed before it shows, so that it does not jump.
+    centreOnScreen(m_principale);
+    // What the window asks, read with its title as it opens.
+    m_annonces.announce(m_principale, {m_principale->label(VirdoControl::Bonjour)->text()});
+    m_principale->show();
+}
+
+void Jeu::clicIdentite()
+{
+    accueillir(*m_principale, m_partie, m_annonces);
+}
+
+void Jeu::clicProgramme(int k)
+{
+    presenterProgramme(*m_principale, m_partie, k, m_annonces);
+    preparerLaFin();
+}
+
+void Jeu::preparerLaFin()
+{
+    m_son.prepare();
+    preparePictures();
+    sharedIcon(windowSpec(EurekaControl{}).icon);
+    sharedIcon(windowSpec(RejouerControl{}).icon);
+}
+
+void Jeu::clicPremier(Tour premier)
+{
+    m_tour.commencer(*m_principale, m_partie, premier);
+}
+
+void Jeu::clicEnvoi()
+{
+    if (m_tour.jouer(*m_principale, m_partie) == TourDeJeu::Issue::Victoire)
+        m_fin.annoncerVictoire(*m_principale, m_partie, fenetreEureka());
+}
+
+RejouerWindow &Jeu::fenetreRejouer()
+{
+    if (!m_rejouer) {
+        m_rejouer = new RejouerWindow;
+        m_nomjoueur.clear();
+        // Centred once: later showings keep the window where the player left it.
+        centreOnScreen(m_rejouer);
+        connect(m_rejouer->button(RejouerControl::OUI), &QAbstractButton::clicked, m_rejouer, [this] { clicOui(); });
+        connect(m_rejouer->button(RejouerControl::NON), &QAbstractButton::clicked, m_rejouer, [this] { clicNon(); });
+        // Closing the replay window through its frame means "no more games".
+        connect(m_rejouer, &GameWindow::closeRequested, this, &Jeu::clicNon);
+    }
+    return *m_rejouer;
+}
+
+EurekaWindow &Jeu::fenetreEureka()
+{
+    if (!m_eureka) {
+        m_eureka = new EurekaWindow;
+        // Closing it before FIN hides it and silences its tune; FIN still ends the game.
+        connect(m_eureka, &GameWindow::closeRequested, this, [this] {
+            m_eureka->hide();
+            m_son.stop();
+        });
+    }
+    return *m_eureka;
+}
+
+void Jeu::clicFin()
+{
+    fenetreEureka().hide();
+    RejouerWindow &fenetre = fenetreRejouer();
+    // The question, read with the window's title as it opens.
+    m_annonces.announce(&fenetre, {fenetre.label(RejouerControl::Label1)->text()});
+    fenetre.show();
+    setText(fenetre.textBox(RejouerControl::nj), m_partie.prenom);
+    // Silence once the replay window is up, before the main window goes.
+    m_son.stop();
     decharger(m_principale);
     verifierFin();
 }
 
-void Jeu::dechargerRejouer()
+void Jeu::clicOui()
 {
-    decharger(m_rejouer);
-    verifierFin();
+    // Only from the replay window on screen with no game loaded: a second click that
+    // arrives before the first has done its work would load a second main window.
+    if (m_principale || !m_rejouer || m_rejouer->isHidden())
+        return;
+    m_nomjoueur = m_rejouer->textBox(RejouerControl::nj)->text();
+    chargerPrincipale();
+    setText(m_principale->textBox(VirdoControl::ndj), m_nomjoueur);
+    m_rejouer->hide();
 }
 
-void Jeu::dechargerEureka()
+void Jeu::clicNon()
 {
+    if (!m_rejouer)
+        return; // a second click: the first one has already ended the game
+    decharger(m_rejouer);
     decharger(m_eureka);
     verifierFin();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "engine/partie.h"
+#include "flow/findepartie.h"
+#include "flow/tourdejeu.h"
 #include "windows/window.h"
 
+#include <QAbstractButton>
 #include <QObject>
 #include <QPointer>
-
-#include <initializer_list>
 
 namespace virdo {
 
@@ -30,70 +31,58 @@ public:
     // Creates and shows the main window, as at program start.
     void demarrer();
 
-    // The main window, or nullptr once FIN has unloaded it.
+    // What a test observes: the record of the game in the main window, and the windows
+    // as they stand (nullptr for one that is not loaded; the main window once FIN has
+    // unloaded it).
+    const Partie &partie() const { return m_partie; }
     VirdoWindow *principale() const { return m_principale; }
-    // Using a window that is not loaded loads it first, hidden.
-    RejouerWindow &rejouer();
-    EurekaWindow &eureka();
-    bool rejouerCharge() const { return m_rejouer; }
-    bool eurekaCharge() const { return m_eureka; }
-
-    // The record of the game in the main window; zeroed when that window is loaded.
-    Partie &partie() { return m_partie; }
+    RejouerWindow *rejouer() const { return m_rejouer; }
+    EurekaWindow *eureka() const { return m_eureka; }
     // The name OUI carried from the replay window into the new game.
     const QString &nomjoueur() const { return m_nomjoueur; }
 
-    // A fresh main window, with a fresh record.
-    void chargerPrincipale();
-    void dechargerPrincipale();
-    void dechargerRejouer();
-    void dechargerEureka();
+signals:
+    // No window is loaded any more: the program ends.
+    void termine();
 
-    // Closing the main window through its frame ends the program: no sound left
-    // playing, no hidden window left behind.
-    void terminer();
-
+private slots:
     // Identite: greets the player by name and offers the eight programs.
     void clicIdentite();
     // Check1 ... Check8: loads program k, shows its target and rules, and offers the
     // choice of the first player. Also when the chosen box is clicked again mid-game.
     void clicProgramme(int k);
-    // Joueur: the player starts. Ordinateur: the computer starts.
-    void clicJoueur();
-    void clicOrdinateur();
-    // Envoi: one turn. On the computer's turn it plays; on the player's turn it reads,
-    // checks and adds the number typed in nbj. Then the winning move ends the game,
-    // or the turn passes to the other side.
+    // Joueur, Ordinateur: who starts.
+    void clicPremier(Tour premier);
+    // Envoi: one move, then the winning move ends the game or the turn passes.
     void clicEnvoi();
-    // Lays out the main window for whoever plays next and records it in tour.
-    void passerLaMain();
-    // The end of a game: the winner's texts in the main window, FIN in place of Envoi,
-    // and the victory window with the winner's picture and looping sound.
-    void AnnonceVictoire();
     // FIN: leaves the finished game for the replay window and unloads the main window.
     void clicFin();
     // OUI: a new game in a fresh main window, the name already typed in.
     void clicOui();
     // NON: unloads the remaining windows, which ends the program.
     void clicNon();
-
-signals:
-    // No window is loaded any more: the program ends.
-    void termine();
+    // Closing the main window through its frame ends the program: no sound left
+    // playing, no hidden window left behind.
+    void terminer();
 
 private:
-    void connecterPrincipale(VirdoWindow *fenetre);
+    // A fresh main window, with a fresh record.
+    void chargerPrincipale();
+    // Connects a click of the main window. A handler runs only while the window is the
+    // game's: once unloaded (hidden, deleted later) it answers no click any more.
+    template<typename Handler>
+    void surClic(QAbstractButton *bouton, Handler handler);
+    RejouerWindow &fenetreRejouer();
+    EurekaWindow &fenetreEureka();
+    // The end of a game, sound, pictures and icons of the victory window made ready
+    // while the child plays, so that the winning click answers at once.
+    void preparerLaFin();
     void verifierFin();
-    void tourOrdinateur(VirdoWindow &fenetre);
-    void tourJoueur(VirdoWindow &fenetre);
-    // Tells a screen reader what these controls of the main window now show, in this order.
-    void annoncer(std::initializer_list<VirdoControl> controles);
-
 
     SoundPlayer &m_son;
-    Generateur &m_hasard;
-    MessageBoxes &m_messages;
     Announcer &m_annonces;
+    TourDeJeu m_tour;
+    FinDePartie m_fin;
     Partie m_partie;
     // The name the replay window carries into the next game.
     QString m_nomjoueur;

@@ -1,12 +1,14 @@
 #include "windows/gamewindow.h"
 
 #include "windows/centring.h"
+#include "windows/multilinebox.h"
 #include "windows/picturebox.h"
 #include "windows/windowbuilder.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace virdo {
@@ -41,6 +43,16 @@ QAbstractButton *GameWindow::buttonAt(std::size_t row) const
 QLineEdit *GameWindow::textBoxAt(std::size_t row) const
 {
     return static_cast<QLineEdit *>(controlOf(row, Kind::TextBox));
+}
+
+MultiLineBox *GameWindow::multiLineBoxAt(std::size_t row) const
+{
+    return static_cast<MultiLineBox *>(controlOf(row, Kind::MultiLineTextBox));
+}
+
+QLabel *GameWindow::labelAt(std::size_t row) const
+{
+    return static_cast<QLabel *>(controlOf(row, Kind::Label));
 }
 
 QCheckBox *GameWindow::checkBoxAt(std::size_t row) const

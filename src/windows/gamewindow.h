@@ -8,10 +8,12 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace virdo {
 
+class MultiLineBox;
 class PictureBox;
 
 // A top-level window of the game, built from its table of controls. Each control
@@ -36,6 +38,8 @@ protected:
     QWidget *controlAt(std::size_t row) const;
     QAbstractButton *buttonAt(std::size_t row) const;
     QLineEdit *textBoxAt(std::size_t row) const;
+    MultiLineBox *multiLineBoxAt(std::size_t row) const;
+    QLabel *labelAt(std::size_t row) const;
     QCheckBox *checkBoxAt(std::size_t row) const;
     PictureBox *pictureBoxAt(std::size_t row) const;
 

@@ -3,15 +3,15 @@
 #include <QString>
 
 class QCheckBox;
+class QLineEdit;
 class QWidget;
 
 namespace virdo {
 
-// The operations every click handler uses on the controls, whatever their kind.
+// The operations the click handlers use on the controls beside the widgets' own.
 
-// Text of a text box or label, caption of a button.
-void setText(QWidget *control, const QString &value);
-QString text(const QWidget *control);
+// A one-line box shows a long text from its beginning, as the player reads it.
+void setText(QLineEdit *box, const QString &value);
 
 // Geometry set by the handlers, in twips.
 void setWidthInTwips(QWidget *control, int twips);

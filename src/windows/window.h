@@ -19,6 +19,8 @@ public:
     QWidget *control(Key key) const { return controlAt(row(key)); }
     QAbstractButton *button(Key key) const { return buttonAt(row(key)); }
     QLineEdit *textBox(Key key) const { return textBoxAt(row(key)); }
+    MultiLineBox *multiLineBox(Key key) const { return multiLineBoxAt(row(key)); }
+    QLabel *label(Key key) const { return labelAt(row(key)); }
     QCheckBox *checkBox(Key key) const { return checkBoxAt(row(key)); }
     PictureBox *pictureBox(Key key) const { return pictureBoxAt(row(key)); }
 

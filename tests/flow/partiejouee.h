@@ -70,9 +70,9 @@ inline VirdoControl bouton(const QString &nom)
 // Greeting, program k, then the first player ("Joueur" or "Ordinateur").
 inline void commencer(Banc &banc, const QString &nom, int k, VirdoControl premier)
 {
-    FLOW_DO(saluer(banc, nom));
-    PILOTE(pilote::cliquer(banc.caseProgramme(k)));
-    PILOTE(pilote::cliquer(banc.ctl(premier)));
+    banc.jeu.demarrer();
+    QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre()));
+    PILOTE(pilote::commencer(banc.jeu, nom.isEmpty() ? std::nullopt : std::optional(nom), k, premier));
 }
 
 // nbj is the main window's focus widget, and takes the keys once the window is active.
@@ -93,13 +93,7 @@ inline void verifierFocusNbj(Banc &banc)
 inline void verifierAucuneFenetre(std::unique_ptr<Banc> &banc)
 {
     banc.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const auto restes = QApplication::topLevelWidgets();
-    for (QWidget *w : restes) {
-        QVERIFY2(!w->isVisible(), qPrintable(QStringLiteral("window left on screen: ") + w->objectName()));
-        QVERIFY2(!qobject_cast<virdo::GameWindow *>(w),
-                 qPrintable(QStringLiteral("game window leaked: ") + w->objectName()));
-    }
+    PILOTE_AUCUNE_FENETRE();
 }
 
 } // namespace flowtest

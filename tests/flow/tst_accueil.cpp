@@ -11,25 +11,6 @@ using namespace flowtest;
 
 namespace {
 
-const QString regle[9] = {
-    {},
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et  10. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 7.Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 15. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 5. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 33. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  500 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 20. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  200 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 50. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !"),
-    QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 100. Les nombres "
-                   "proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !"),
-};
 
 } // namespace
 
@@ -144,7 +125,7 @@ private slots:
         PILOTE(pilote::cliquer(banc->caseProgramme(k)));
 
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), but);
-        QCOMPARE(texteDe(VirdoControl::Accueil), regle[k]);
+        QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(k).phrase());
         QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
         QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
         QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
@@ -163,8 +144,8 @@ private slots:
         // of its end are still made only when first used.
         QVERIFY(banc->son.prepared > 0);
         QVERIFY(banc->son.calls.isEmpty());
-        QVERIFY(!banc->jeu.eurekaCharge());
-        QVERIFY(!banc->jeu.rejouerCharge());
+        QVERIFY(!banc->jeu.eureka());
+        QVERIFY(!banc->jeu.rejouer());
 
         const virdo::Partie &p = banc->partie();
         QCOMPARE(int(p.nbmini), 1);
@@ -197,7 +178,7 @@ private slots:
         QCOMPARE(int(banc->partie().nbmaxi), 7);
         QCOMPARE(int(banc->partie().objectif), 100);
         QCOMPARE(int(banc->partie().cle), 4);
-        QCOMPARE(texteDe(VirdoControl::Accueil), regle[2]);
+        QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(2).phrase());
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
     }
 
@@ -227,7 +208,7 @@ private slots:
         QStringList textes;
         QList<bool> montres;
         for (const QString &nom : noms) {
-            textes << virdo::text(banc->ctl(nom));
+            textes << pilote::texte(banc->ctl(nom));
             montres << banc->ctl(nom)->isVisible();
         }
         const virdo::Tour tour = banc->partie().tour;
@@ -246,13 +227,13 @@ private slots:
         QCOMPARE(banc->partie().tour, tour);
         QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
-        QCOMPARE(texteDe(VirdoControl::Accueil), regle[1]);
+        QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(1).phrase());
         QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
         QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
         QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int i = 0; i < noms.size(); ++i) {
             const QByteArray nom = noms[i].toLatin1();
-            QCOMPARE(virdo::text(banc->ctl(QString::fromLatin1(nom))), textes[i]);
+            QCOMPARE(pilote::texte(banc->ctl(QString::fromLatin1(nom))), textes[i]);
             QCOMPARE(banc->ctl(QString::fromLatin1(nom))->isVisible(), montres[i]);
         }
         // Nombre still shows the old total.
@@ -274,7 +255,7 @@ private slots:
     }
 
 private:
-    QString texteDe(VirdoControl nom) { return virdo::text(banc->ctl(nom)); }
+    QString texteDe(VirdoControl nom) { return pilote::texte(banc->ctl(nom)); }
 };
 
 QTEST_MAIN(TstAccueil)

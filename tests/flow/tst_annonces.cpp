@@ -19,7 +19,7 @@ QString montre(const QWidget *controle)
 {
     if (!controle->isVisible())
         return controle->objectName() + QStringLiteral(" (not on screen)");
-    return virdo::text(controle);
+    return pilote::texte(controle);
 }
 
 // A number is heard with the label beside it, as the eye reads them together.
@@ -66,7 +66,7 @@ class TstAnnonces : public QObject
     {
         return {principale({total(*banc), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur),
                             ctl(VirdoControl::FIN)}),
-                {QStringLiteral("Eureka"), {montre(banc->jeu.eureka().control(EurekaControl::CRI))}}};
+                {QStringLiteral("Eureka"), {montre(banc->jeu.eureka()->control(EurekaControl::CRI))}}};
     }
 
 private slots:
@@ -105,9 +105,9 @@ private slots:
         etape("the winning number", [this] { return taperEtEnvoyer(QStringLiteral("10")); }, [this] { return fin(); });
         QCOMPARE(banc->partie().total, 100);
         etape("FIN", [this] { return pilote::cliquer(banc->ctl(VirdoControl::FIN)); }, [this] {
-            return QList<Annonce>{{QStringLiteral("Rejouer"), {montre(banc->jeu.rejouer().control(RejouerControl::Label1))}}};
+            return QList<Annonce>{{QStringLiteral("Rejouer"), {montre(banc->jeu.rejouer()->control(RejouerControl::Label1))}}};
         });
-        etape("OUI", [this] { return pilote::cliquer(banc->jeu.rejouer().control(RejouerControl::OUI)); },
+        etape("OUI", [this] { return pilote::cliquer(banc->jeu.rejouer()->control(RejouerControl::OUI)); },
               [this] { return QList{principale({ctl(VirdoControl::Bonjour)})}; });
     }
 

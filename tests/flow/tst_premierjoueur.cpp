@@ -60,7 +60,7 @@ class TstPremierJoueur : public QObject
                         : QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
         FLOW_DO(verifierMiseEnPage());
         QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-        QCOMPARE(virdo::text(banc->ctl(VirdoControl::Envoi)), joueur ? legendeAvant : legendeFaireJouer);
+        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), joueur ? legendeAvant : legendeFaireJouer);
         QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
         if (joueur) {
             QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
@@ -96,14 +96,14 @@ private slots:
         QFETCH(QString, prenom);
         FLOW_DO(saluer(*banc, tape));
         PILOTE(pilote::cliquer(banc->caseProgramme(3)));
-        const QString accueil = virdo::text(banc->ctl(VirdoControl::Accueil));
-        const QString tirage = virdo::text(banc->ctl(VirdoControl::Tirage));
+        const QString accueil = pilote::texte(banc->ctl(VirdoControl::Accueil));
+        const QString tirage = pilote::texte(banc->ctl(VirdoControl::Tirage));
 
         PILOTE(pilote::cliquer(banc->ctl(flowtest::bouton(bouton))));
 
         FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
-        QCOMPARE(virdo::text(banc->ctl(VirdoControl::Accueil)), accueil);
-        QCOMPARE(virdo::text(banc->ctl(VirdoControl::Tirage)), tirage);
+        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Accueil)), accueil);
+        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Tirage)), tirage);
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
         QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
         QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(int(p.nombrejoue), 0);
         QCOMPARE(p.prenom, prenom);
         QVERIFY(banc->messages.shown.isEmpty());
-        QVERIFY(!banc->jeu.eurekaCharge());
+        QVERIFY(!banc->jeu.eureka());
     }
 
     void choisirDeNouveau_data()
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(int(banc->partie().total), 0);
         // The game's own controls are as the player's turn left them.
         QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
-        const QString legendeAvant = virdo::text(banc->ctl(VirdoControl::Envoi));
+        const QString legendeAvant = pilote::texte(banc->ctl(VirdoControl::Envoi));
         QCOMPARE(legendeAvant, legendeValider);
         PILOTE(pilote::cliquer(banc->ctl(bouton(second))));
 

@@ -30,15 +30,10 @@ void programmes()
     QTest::addColumn<int>("cle");
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QString>("prenom");
-    const struct
-    {
-        int nbmaxi, objectif, cle;
-    } lignes[] = {{10, 100, 1}, {7, 100, 4}, {15, 100, 4}, {5, 100, 4},
-                  {33, 500, 24}, {20, 200, 11}, {50, 1000, 31}, {100, 1000, 91}};
     const QString noms[] = {QStringLiteral("Marie"), QString(), QStringLiteral("Tom ")};
     const QString prenoms[] = {QStringLiteral("Marie"), QStringLiteral("Joueur  Anonyme"), QStringLiteral("Tom ")};
     for (int k = 1; k <= 8; ++k) {
-        const auto &l = lignes[k - 1];
+        const auto &l = pilote::programmeAttendu(k);
         const int n = (k - 1) % 3;
         QTest::addRow("programme %d", k) << k << l.nbmaxi << l.objectif << l.cle << noms[n] << prenoms[n];
     }
@@ -68,7 +63,7 @@ class TstTourDeJeu : public QObject
         case Etat::TourJoueur:
             QCOMPARE(p.tour, virdo::Tour::Joueur);
             QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-            QCOMPARE(virdo::text(banc->ctl(VirdoControl::Envoi)), legendeValider);
+            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeValider);
             QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
             FLOW_DO(verifierFocusNbj(*banc));
             QCOMPARE(nj, prenom + QStringLiteral(", à toi de proposer un nombre >"));
@@ -77,7 +72,7 @@ class TstTourDeJeu : public QObject
         case Etat::TourOrdinateur:
             QCOMPARE(p.tour, virdo::Tour::Ordinateur);
             QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-            QCOMPARE(virdo::text(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
+            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
             QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
             QCOMPARE(nj, prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
             QCOMPARE(ordi, invitationOrdinateur);
@@ -100,14 +95,14 @@ class TstTourDeJeu : public QObject
             }
             // Announced once, with the winner's sound and the victory window.
             QCOMPARE(banc->son.calls, QStringList{joueur ? QStringLiteral("play:victoire.wav") : QStringLiteral("play:Son2.wav")});
-            QVERIFY(banc->jeu.eurekaCharge());
-            QVERIFY(banc->jeu.eureka().isVisible());
+            QVERIFY(banc->jeu.eureka());
+            QVERIFY(banc->jeu.eureka()->isVisible());
             break;
         }
         }
         if (etat == Etat::TourJoueur || etat == Etat::TourOrdinateur) {
             QVERIFY(banc->son.calls.isEmpty());
-            QVERIFY(!banc->jeu.eurekaCharge());
+            QVERIFY(!banc->jeu.eureka());
         }
     }
 
@@ -155,7 +150,7 @@ private slots:
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
         QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(),
                  QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
-        QCOMPARE(virdo::text(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
 
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
 
@@ -165,7 +160,7 @@ private slots:
         QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
         QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
         QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
-        QCOMPARE(virdo::text(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour valider ton nombre"));
+        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour valider ton nombre"));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), prenom + QStringLiteral(", à toi de proposer un nombre >"));
         QVERIFY(banc->messages.shown.isEmpty());
     }

@@ -1,5 +1,7 @@
 #include "modele.h"
 
+#include "programmesattendus.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -29,18 +31,15 @@ QString nomCase(int k)
     return QStringLiteral("Check") + QString::number(k);
 }
 
-// The rules as the player reads them, one literal per program: the odd blanks of
-// programs 1 and 2 are part of the game.
-const std::array<Programme, 8> programmes = {{
-    {10, 100, 1, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et  10. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !")},
-    {7, 100, 4, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 7.Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !")},
-    {15, 100, 4, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 15. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !")},
-    {5, 100, 4, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 5. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  100 a gagné la partie !")},
-    {33, 500, 24, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 33. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  500 a gagné la partie !")},
-    {20, 200, 11, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 20. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  200 a gagné la partie !")},
-    {50, 1000, 31, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 50. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !")},
-    {100, 1000, 91, QStringLiteral("Chaque joueur doit proposer à tour de rôle un nombre entier compris entre 1 et 100. Les nombres proposés sont additionnés et le premier qui arrive au total exact de  1000 a gagné la partie !")},
-}};
+// The programs as the player meets them.
+const std::array<Programme, 8> programmes = [] {
+    std::array<Programme, 8> rangees;
+    for (int k = 1; k <= 8; ++k) {
+        const pilote::ProgrammeAttendu &p = pilote::programmeAttendu(k);
+        rangees[std::size_t(k - 1)] = {p.nbmaxi, p.objectif, p.cle, p.phrase()};
+    }
+    return rangees;
+}();
 
 // strtod in the C locale, whatever the machine's: the decimal point is always ".".
 double lireNombre(const QByteArray &texte)

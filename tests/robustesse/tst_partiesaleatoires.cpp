@@ -455,8 +455,8 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
     virdo::Jeu &jeu = partie.jeu;
 
     e.egal(QStringLiteral("main window loaded"), jeu.principale() != nullptr, m.principale.has_value());
-    e.egal(QStringLiteral("Rejouer loaded"), jeu.rejouerCharge(), m.rejouerCharge);
-    e.egal(QStringLiteral("Eureka loaded"), jeu.eurekaCharge(), m.eurekaCharge);
+    e.egal(QStringLiteral("Rejouer loaded"), jeu.rejouer() != nullptr, m.rejouerCharge);
+    e.egal(QStringLiteral("Eureka loaded"), jeu.eureka() != nullptr, m.eurekaCharge);
     int fenetres = 0;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (qobject_cast<virdo::GameWindow *>(w))
@@ -470,8 +470,8 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
     if (jeu.principale() && m.principale)
         comparerPrincipale(e, *m.principale, jeu);
 
-    if (jeu.rejouerCharge() && m.rejouerCharge) {
-        virdo::RejouerWindow &r = jeu.rejouer();
+    if (jeu.rejouer() && m.rejouerCharge) {
+        virdo::RejouerWindow &r = *jeu.rejouer();
         e.egal(QStringLiteral("Rejouer shown"), r.isVisible(), m.rejouerMontre);
         for (const QString &nom : modele::controlesRejouer) {
             QWidget *c = r.findChild<QWidget *>(nom, Qt::FindDirectChildrenOnly);
@@ -486,8 +486,8 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
         e.egal(QStringLiteral("Label2"), texteDe(RejouerControl::Label2), QStringLiteral("Pivolane"));
     }
 
-    if (jeu.eurekaCharge() && m.eurekaCharge) {
-        virdo::EurekaWindow &eureka = jeu.eureka();
+    if (jeu.eureka() && m.eurekaCharge) {
+        virdo::EurekaWindow &eureka = *jeu.eureka();
         e.egal(QStringLiteral("Eureka shown"), eureka.isVisible(), m.eurekaMontre);
         e.egal(QStringLiteral("CRI text"), lu(eureka.control(EurekaControl::CRI)), enPlainText(m.cri));
         auto *photo = eureka.pictureBox(EurekaControl::Photo);
@@ -582,15 +582,15 @@ void jouer(Partie &partie, const Action &a)
         m.clicFin();
         break;
     case Sorte::SaisieRejouer:
-        taper(jeu.rejouer().textBox(RejouerControl::nj), a);
+        taper(jeu.rejouer()->textBox(RejouerControl::nj), a);
         m.saisirRejouer(a.texte);
         break;
     case Sorte::Oui:
-        pilote::clic(jeu.rejouer().control(RejouerControl::OUI));
+        pilote::clic(jeu.rejouer()->control(RejouerControl::OUI));
         m.clicOui();
         break;
     case Sorte::Non:
-        pilote::clic(jeu.rejouer().control(RejouerControl::NON));
+        pilote::clic(jeu.rejouer()->control(RejouerControl::NON));
         m.clicNon();
         break;
     case Sorte::FermerPrincipale:
@@ -598,11 +598,11 @@ void jouer(Partie &partie, const Action &a)
         m.fermerPrincipale();
         break;
     case Sorte::FermerRejouer:
-        jeu.rejouer().close();
+        jeu.rejouer()->close();
         m.fermerRejouer();
         break;
     case Sorte::FermerEureka:
-        jeu.eureka().close();
+        jeu.eureka()->close();
         m.fermerEureka();
         break;
     }

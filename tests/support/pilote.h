@@ -5,11 +5,13 @@
 // answer an empty string when they went through, or what stopped them.
 
 #include "answeringmessageboxes.h"
+#include "programmesattendus.h"
 #include "recordingannouncer.h"
 #include "recordingsoundplayer.h"
 #include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
+#include "windows/multilinebox.h"
 #include "windows/window.h"
 #include "windows/picturebox.h"
 #include "windows/toolkit.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSignalSpy>
@@ -57,6 +60,33 @@ inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom)
     if (nom == QLatin1String("Rejouer"))
         return std::make_unique<virdo::RejouerWindow>();
     return std::make_unique<virdo::EurekaWindow>();
+}
+
+// What a control shows, whatever its kind: the text of a box or label, a button's caption.
+inline QString texte(const QWidget *control)
+{
+    if (auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (auto *box = qobject_cast<const virdo::MultiLineBox *>(control))
+        return box->text();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    return QStringLiteral("<%1 shows no text>").arg(control->objectName());
+}
+
+// Writes into a control as the game would, for the checks that set a window's state.
+inline void ecrire(QWidget *control, const QString &value)
+{
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        virdo::setText(box, value);
+    else if (auto *box = qobject_cast<virdo::MultiLineBox *>(control))
+        box->setText(value);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(value);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(value);
 }
 
 // The gestures themselves, where the player makes them. A click lands in the middle of
@@ -106,7 +136,7 @@ struct Banc
     QSignalSpy termine{&jeu, &virdo::Jeu::termine};
 
     virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
-    virdo::Partie &partie() { return jeu.partie(); }
+    const virdo::Partie &partie() const { return jeu.partie(); }
     QWidget *ctl(VirdoControl nom) { return jeu.principale()->control(nom); }
     // For the checks that go down a list of names.
     QWidget *ctl(const QString &nom) { return parNom(*jeu.principale(), nom); }
@@ -150,11 +180,9 @@ QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
     return taper(fenetre.textBox(nom), texte);
 }
 
-// From the name to the first turn in program 1 (moves of 1 to 10, target 100). With a
-// computer that draws 0.0 for its random moves, whoever starts wins: the computer steers
-// onto the key totals 1, 12, ..., 100 at once; the player who starts with 1 and then
-// answers every 1 of the computer with 10 gets there first.
-inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+// From the name to the first turn: the name typed (if given), Identite, program k, then
+// whoever starts (Joueur or Ordinateur).
+inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, int k, VirdoControl premier)
 {
     virdo::VirdoWindow *fenetre = jeu.principale();
     if (!fenetre)
@@ -163,11 +191,20 @@ inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, 
         if (const QString plainte = taper(*fenetre, VirdoControl::ndj, *prenom); !plainte.isEmpty())
             return plainte;
     }
-    for (const VirdoControl nom : {VirdoControl::Identite, VirdoControl::Check1}) {
+    for (const VirdoControl nom : {VirdoControl::Identite, virdo::caseProgramme(k), premier}) {
         if (const QString plainte = cliquer(*fenetre, nom); !plainte.isEmpty())
             return plainte;
     }
-    return cliquer(*fenetre, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
+    return {};
+}
+
+// In program 1 (moves of 1 to 10, target 100). With a computer that draws 0.0 for its
+// random moves, whoever starts wins: the computer steers onto the key totals 1, 12, ...,
+// 100 at once; the player who starts with 1 and then answers every 1 of the computer with
+// 10 gets there first.
+inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+{
+    return commencer(jeu, prenom, 1, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
 }
 
 // Clicks Envoi turn after turn until the game is over: Envoi gone, FIN shown.
@@ -225,5 +262,14 @@ inline QStringList fenetresRestantes()
         noms << QStringLiteral("%1 (%2)").arg(w->objectName(), QLatin1String(w->metaObject()->className()));
     return noms;
 }
+
+// A test's cleanup(): the windows it unloaded are gone once their deletion has run, and
+// none is left behind.
+#define PILOTE_AUCUNE_FENETRE()                                                                                    \
+    do {                                                                                                           \
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);                                       \
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(),                                                        \
+                 qPrintable(QStringLiteral("left behind: ") + pilote::fenetresRestantes().join(u", ")));         \
+    } while (false)
 
 } // namespace pilote

@@ -147,7 +147,7 @@ void TestWindowTables::initTestCase()
 void TestWindowTables::cleanup()
 {
     // Every test builds its windows itself and must not leave one behind.
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left behind");
+    PILOTE_AUCUNE_FENETRE();
 }
 
 // Each window has its name, exact caption, client size, frame, background and font.

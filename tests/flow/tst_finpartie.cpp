@@ -52,8 +52,7 @@ private slots:
 
 void TestFinPartie::cleanup()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
 }
 
 void TestFinPartie::finLeavesTheGame_data()
@@ -80,7 +79,7 @@ void TestFinPartie::finLeavesTheGame()
         const QString prenom = QStringLiteral("Lou %1").arg(partie);
         PILOTE(pilote::jouerPartie(jeu, prenom, joueurGagne));
         QPointer<virdo::VirdoWindow> principale = jeu.principale();
-        QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
+        QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
         QVERIFY(eureka->isVisible());
         const qsizetype appelsAvant = son.calls.size();
 
@@ -97,9 +96,9 @@ void TestFinPartie::finLeavesTheGame()
                 return;
             ++auStop.arrets;
             auStop.eurekaCache = eureka && !eureka->isVisible();
-            auStop.rejouerAffiche = jeu.rejouerCharge() && jeu.rejouer().isVisible();
-            if (jeu.rejouerCharge())
-                auStop.nomAffiche = virdo::text(jeu.rejouer().control(RejouerControl::nj));
+            auStop.rejouerAffiche = jeu.rejouer() && jeu.rejouer()->isVisible();
+            if (jeu.rejouer())
+                auStop.nomAffiche = pilote::texte(jeu.rejouer()->control(RejouerControl::nj));
             auStop.principaleAffichee = principale && jeu.principale() == principale && principale->isVisible();
         };
         PILOTE(pilote::cliquer(*principale, VirdoControl::FIN));
@@ -114,10 +113,10 @@ void TestFinPartie::finLeavesTheGame()
         QVERIFY2(auStop.principaleAffichee, "the main window was gone before the sound stopped");
 
         QVERIFY(eureka && !eureka->isVisible());
-        QVERIFY(jeu.eurekaCharge());
-        virdo::RejouerWindow &rejouer = jeu.rejouer();
+        QVERIFY(jeu.eureka());
+        virdo::RejouerWindow &rejouer = *jeu.rejouer();
         QVERIFY(rejouer.isVisible());
-        QCOMPARE(virdo::text(rejouer.control(RejouerControl::nj)), prenom);
+        QCOMPARE(pilote::texte(rejouer.control(RejouerControl::nj)), prenom);
         if (partie == 1)
             premierRejouer = &rejouer;
         QCOMPARE(&rejouer, premierRejouer.data());
@@ -156,11 +155,11 @@ void TestFinPartie::ouiStartsAFreshGame()
 
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
     QPointer<virdo::VirdoWindow> ancienne = jeu.principale();
-    const QImage image = pilote::photo(jeu.eureka());
+    const QImage image = pilote::photo(*jeu.eureka());
     QVERIFY(!image.isNull());
     PILOTE(pilote::cliquer(*ancienne, VirdoControl::FIN));
-    QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
-    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
+    QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
+    QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     const QStringList appelsAvant = son.calls;
 
     PILOTE(pilote::cliquer(*rejouer, RejouerControl::OUI));
@@ -172,20 +171,20 @@ void TestFinPartie::ouiStartsAFreshGame()
     QVERIFY(principale->isVisible());
     QCOMPARE(controlesAffiches(*principale),
              (QStringList{"Affichage", "BUT", "Bonjour", "Identite", "Label3", "Nombre", "ndj"}));
-    QCOMPARE(virdo::text(principale->control(VirdoControl::ndj)), nom);
-    QCOMPARE(virdo::text(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
-    QCOMPARE(virdo::text(principale->control(VirdoControl::BUT)), QString());
+    QCOMPARE(pilote::texte(principale->control(VirdoControl::ndj)), nom);
+    QCOMPARE(pilote::texte(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
+    QCOMPARE(pilote::texte(principale->control(VirdoControl::BUT)), QString());
     for (const char *message : {"nj", "nombreordinateur", "nbj", "Accueil", "Tirage"})
-        QCOMPARE(virdo::text(pilote::parNom(*principale, QLatin1String(message))), QString());
-    QCOMPARE(virdo::text(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
+        QCOMPARE(pilote::texte(pilote::parNom(*principale, QLatin1String(message))), QString());
+    QCOMPARE(pilote::texte(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
     for (int k = 1; k <= 8; ++k) {
         QVERIFY2(!principale->checkBox(virdo::caseProgramme(k))->isChecked(), qPrintable(QString::number(k)));
     }
 
     QVERIFY(rejouer && !rejouer->isVisible());
-    QCOMPARE(&jeu.rejouer(), rejouer.data());
+    QCOMPARE(jeu.rejouer(), rejouer.data());
     QVERIFY(eureka && !eureka->isVisible());
-    QCOMPARE(&jeu.eureka(), eureka.data());
+    QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY2(pilote::photo(*eureka) == image, "Eureka lost the picture of the last game");
     QCOMPARE(son.calls, appelsAvant); // still silent
     QCOMPARE(termine.count(), 0);
@@ -208,26 +207,26 @@ void TestFinPartie::nonEndsTheProgram()
 
     for (int partie = 1; partie <= parties; ++partie) {
         if (partie > 1)
-            PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+            PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
         PILOTE(pilote::jouerPartie(jeu, partie == 1 ? std::optional(QStringLiteral("Max")) : std::nullopt, partie == 1));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     }
-    QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
-    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
+    QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
+    QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     const QStringList appelsAvant = son.calls;
     QCOMPARE(termine.count(), 0);
 
     PILOTE(pilote::cliquer(*rejouer, RejouerControl::NON));
 
     QCOMPARE(termine.count(), 1);
-    QVERIFY(!jeu.rejouerCharge());
-    QVERIFY(!jeu.eurekaCharge());
+    QVERIFY(!jeu.rejouer());
+    QVERIFY(!jeu.eureka());
     QCOMPARE(jeu.principale(), nullptr);
     QVERIFY(!rejouer || !rejouer->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rejouer.isNull());
     QVERIFY(eureka.isNull());
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
     QCOMPARE(son.calls, appelsAvant);
     QVERIFY(messages.shown.isEmpty());
 }
@@ -253,29 +252,34 @@ void TestFinPartie::gamesInARow()
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    virdo::RejouerWindow &rejouer = jeu.rejouer();
-    QCOMPARE(virdo::text(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
+    virdo::RejouerWindow &rejouer = *jeu.rejouer();
+    QCOMPARE(pilote::texte(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
     if (!renomme.isNull())
         PILOTE(pilote::taper(rejouer, RejouerControl::nj, renomme));
     PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
-    QCOMPARE(virdo::text(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+    QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+    // The new game starts from a fresh record, nothing of the finished one.
+    QCOMPARE(jeu.partie().total, virdo::Nombre16(0));
+    QCOMPARE(jeu.partie().objectif, virdo::Nombre16(0));
+    QCOMPARE(jeu.partie().tour, virdo::Tour::Aucun);
+    QVERIFY(jeu.partie().prenom.isEmpty());
 
     // The second game takes the name as it stands in ndj.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     virdo::VirdoWindow &principale = *jeu.principale();
     QCOMPARE(jeu.partie().prenom, secondNom);
-    QCOMPARE(virdo::text(principale.control(VirdoControl::nj)),
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)),
+    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)),
              QStringLiteral("Moi, ") + secondNom + QStringLiteral(",\r\nj'ai vaincu l'ordinateur ! "));
-    QVERIFY(jeu.eureka().isVisible());
-    QVERIFY(pilote::photo(jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
+    QVERIFY(jeu.eureka()->isVisible());
+    QVERIFY(pilote::photo(*jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
     QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
 
     PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
-    QCOMPARE(&jeu.rejouer(), &rejouer);
+    QCOMPARE(jeu.rejouer(), &rejouer);
     QVERIFY(rejouer.isVisible());
-    QCOMPARE(virdo::text(rejouer.control(RejouerControl::nj)), secondNom);
+    QCOMPARE(pilote::texte(rejouer.control(RejouerControl::nj)), secondNom);
     QVERIFY2(son.calls == (QStringList{"play:Son2.wav", "stop", "play:victoire.wav", "stop"}), qPrintable(jouees(son.calls)));
     QVERIFY(son.playing.isEmpty());
     QCOMPARE(termine.count(), 0);
@@ -283,7 +287,7 @@ void TestFinPartie::gamesInARow()
     // Every OUI takes the name afresh from nj, not the one it took the time before.
     PILOTE(pilote::taper(rejouer, RejouerControl::nj, QStringLiteral("Capucine")));
     PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
-    QCOMPARE(virdo::text(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
+    QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
     QCOMPARE(termine.count(), 0);
 }
 

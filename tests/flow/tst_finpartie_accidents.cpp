@@ -111,8 +111,7 @@ void TestFinPartieAccidents::cleanup()
 {
     QDir::setCurrent(m_dossierDuJeu);
     m_dossier.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
 }
 
 bool TestFinPartieAccidents::preparer(const QMap<QString, QByteArray> &fichiers)
@@ -161,29 +160,29 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QImage avant; // what Photo held before the game under test ended
     if (partiePrecedente) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), false));
-        avant = pilote::photo(jeu.eureka());
+        avant = pilote::photo(*jeu.eureka());
         QVERIFY(avant == imageSurDisque(QStringLiteral("chiffres.bmp")));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
     }
     son.calls.clear();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), true));
 
-    QVERIFY(jeu.eureka().isVisible());
-    QVERIFY2(pilote::photo(jeu.eureka()) == avant, "Photo changed although the file could not be read");
+    QVERIFY(jeu.eureka()->isVisible());
+    QVERIFY2(pilote::photo(*jeu.eureka()) == avant, "Photo changed although the file could not be read");
     QCOMPARE(son.calls, QStringList{"play:victoire.wav"});
-    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
+    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(virdo::text(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(virdo::text(principale.control(VirdoControl::nombreordinateur)),
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nombreordinateur)),
              QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Yanis !"));
     QVERIFY(!principale.control(VirdoControl::Envoi)->isVisible());
     QVERIFY(messages.shown.isEmpty());
 
     // And the game can be left as usual.
     PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
-    QVERIFY(jeu.rejouer().isVisible());
+    QVERIFY(jeu.rejouer()->isVisible());
     QCOMPARE(son.calls.last(), QStringLiteral("stop"));
 }
 
@@ -197,16 +196,16 @@ void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
-    QVERIFY(pilote::photo(jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
+    QVERIFY(pilote::photo(*jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
 
     // Same name, same size: only the content tells the two apart.
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["chiffres.bmp"]}}));
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     const QImage nouvelle = imageSurDisque(QStringLiteral("Enfants.bmp"));
     QVERIFY(nouvelle == imageSurDisque(m_dossierDuJeu + QStringLiteral("/chiffres.bmp")));
-    QVERIFY2(pilote::photo(jeu.eureka()) == nouvelle, "Photo shows the picture of the earlier game");
+    QVERIFY2(pilote::photo(*jeu.eureka()) == nouvelle, "Photo shows the picture of the earlier game");
 }
 
 void TestFinPartieAccidents::missingSoundLetsTheGameGoOn_data()
@@ -231,18 +230,18 @@ void TestFinPartieAccidents::deuxParties(virdo::SoundPlayer &son, bool joueurGag
 
     for (int partie = 1; partie <= 2; ++partie) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), joueurGagne));
-        QVERIFY(jeu.eureka().isVisible());
-        QVERIFY(pilote::photo(jeu.eureka())
+        QVERIFY(jeu.eureka()->isVisible());
+        QVERIFY(pilote::photo(*jeu.eureka())
                 == imageSurDisque(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")));
-        QVERIFY(virdo::text(jeu.eureka().control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
+        QVERIFY(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
         aLaVictoire(partie);
         if (QTest::currentTestFailed())
             return;
         // The player can still act while the failed tune is around.
         QVERIFY(jeu.principale()->control(VirdoControl::FIN)->isEnabled());
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        QVERIFY(jeu.rejouer().isVisible());
-        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+        QVERIFY(jeu.rejouer()->isVisible());
+        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
     }
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(termine.count(), 0);
@@ -301,20 +300,20 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    QPointer<virdo::RejouerWindow> rejouer = &jeu.rejouer();
-    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
+    QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
+    QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     QVERIFY(rejouer->isVisible());
 
     rejouer->close();
 
     QCOMPARE(termine.count(), 1);
-    QVERIFY(!jeu.rejouerCharge());
-    QVERIFY(!jeu.eurekaCharge());
+    QVERIFY(!jeu.rejouer());
+    QVERIFY(!jeu.eureka());
     QCOMPARE(jeu.principale(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rejouer.isNull());
     QVERIFY(eureka.isNull());
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
     QVERIFY(son.playing.isEmpty());
 }
 
@@ -349,11 +348,11 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), true));
         QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
         if (moment.endsWith(QLatin1String("Eureka closed")))
-            jeu.eureka().close();
+            jeu.eureka()->close();
     } else if (moment == QLatin1String("second game")) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), false));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
         PILOTE(pilote::commencer(jeu, std::nullopt, false));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Envoi));
     }
@@ -369,11 +368,11 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
         QCOMPARE(son.calls.last(), QStringLiteral("stop"));
     QCOMPARE(termine.count(), 1);
     QCOMPARE(jeu.principale(), nullptr);
-    QVERIFY(!jeu.rejouerCharge());
-    QVERIFY(!jeu.eurekaCharge());
+    QVERIFY(!jeu.rejouer());
+    QVERIFY(!jeu.eureka());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(principale.isNull());
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -387,7 +386,7 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
-    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     eureka->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -401,15 +400,15 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
     QVERIFY(principale.control(VirdoControl::FIN)->isVisible());
 
     PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
-    QVERIFY(jeu.rejouer().isVisible());
-    QCOMPARE(virdo::text(jeu.rejouer().control(RejouerControl::nj)), QStringLiteral("Jade"));
+    QVERIFY(jeu.rejouer()->isVisible());
+    QCOMPARE(pilote::texte(jeu.rejouer()->control(RejouerControl::nj)), QStringLiteral("Jade"));
     QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop", "stop"}));
-    QCOMPARE(&jeu.eureka(), eureka.data());
+    QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(!eureka->isVisible());
 
-    PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
+    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
-    QCOMPARE(&jeu.eureka(), eureka.data());
+    QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
     QVERIFY(pilote::photo(*eureka) == imageSurDisque(QStringLiteral("Enfants.bmp")));
     QCOMPARE(termine.count(), 0);
@@ -443,12 +442,12 @@ void TestFinPartieAccidents::secondClickActsOnce()
     if (bouton == QLatin1String("FIN")) {
         doubleClic(*jeu.principale(), bouton);
         QCOMPARE(jeu.principale(), nullptr);
-        QVERIFY(jeu.rejouer().isVisible());
+        QVERIFY(jeu.rejouer()->isVisible());
         QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
         return;
     }
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    doubleClic(jeu.rejouer(), bouton);
+    doubleClic(*jeu.rejouer(), bouton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (bouton == QLatin1String("NON")) {
         QCOMPARE(termine.count(), 1);
@@ -459,11 +458,11 @@ void TestFinPartieAccidents::secondClickActsOnce()
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         principales += fenetre->objectName() == QLatin1String("VIRDO");
     QCOMPARE(principales, 1);
-    QCOMPARE(virdo::text(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
+    QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
     // The game goes on and ends as usual, with nothing left behind.
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::NON));
+    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::NON));
     QCOMPARE(termine.count(), 1);
 }
 

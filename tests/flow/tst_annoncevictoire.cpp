@@ -112,8 +112,7 @@ void TestAnnonceVictoire::initTestCase()
 
 void TestAnnonceVictoire::cleanup()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), qPrintable(pilote::fenetresRestantes().join(", ")));
+    PILOTE_AUCUNE_FENETRE();
 }
 
 void TestAnnonceVictoire::stepsComeInOrder_data()
@@ -141,8 +140,8 @@ void TestAnnonceVictoire::stepsComeInOrder()
         // The earlier game was won by the other side: its picture and text are still there.
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Inès"), !joueurGagne));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(jeu.rejouer(), RejouerControl::OUI));
-        ancienCri = virdo::text(jeu.eureka().control(EurekaControl::CRI));
+        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+        ancienCri = pilote::texte(jeu.eureka()->control(EurekaControl::CRI));
         QVERIFY(!ancienCri.isEmpty());
     }
     // After OUI the name is already in ndj.
@@ -170,9 +169,9 @@ void TestAnnonceVictoire::stepsComeInOrder()
         ++auShow.affichages;
         auShow.photo = pilote::photo(*fenetre);
         auShow.appels = son.calls.size();
-        auShow.cri = virdo::text(fenetre->control(EurekaControl::CRI));
-        auShow.nj = virdo::text(principale->control(VirdoControl::nj));
-        auShow.nombreordinateur = virdo::text(principale->control(VirdoControl::nombreordinateur));
+        auShow.cri = pilote::texte(fenetre->control(EurekaControl::CRI));
+        auShow.nj = pilote::texte(principale->control(VirdoControl::nj));
+        auShow.nombreordinateur = pilote::texte(principale->control(VirdoControl::nombreordinateur));
         auShow.envoiVisible = principale->control(VirdoControl::Envoi)->isVisible();
         auShow.finVisible = principale->control(VirdoControl::FIN)->isVisible();
     });
@@ -186,11 +185,11 @@ void TestAnnonceVictoire::stepsComeInOrder()
     } auSon;
     son.onCall = [&](const QString &appel) {
         auSon.appels << appel;
-        if (!jeu.eurekaCharge())
+        if (!jeu.eureka())
             return;
-        auSon.eurekaVisible = jeu.eureka().isVisible();
-        auSon.cri = virdo::text(jeu.eureka().control(EurekaControl::CRI));
-        auSon.photo = pilote::photo(jeu.eureka());
+        auSon.eurekaVisible = jeu.eureka()->isVisible();
+        auSon.cri = pilote::texte(jeu.eureka()->control(EurekaControl::CRI));
+        auSon.photo = pilote::photo(*jeu.eureka());
     };
 
     PILOTE(pilote::finir(jeu, joueurGagne));
@@ -210,14 +209,14 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QCOMPARE(auSon.cri, ancienCri); // CRI comes after the sound
     QVERIFY(auSon.photo == imageAttendue);
 
-    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)), attendus.cri);
-    QVERIFY(jeu.eureka().isVisible());
+    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), attendus.cri);
+    QVERIFY(jeu.eureka()->isVisible());
     QVERIFY(principale->isVisible());
     QVERIFY(!principale->control(VirdoControl::Envoi)->isVisible());
     QVERIFY(!principale->control(VirdoControl::nbj)->isVisible());
     QVERIFY(principale->control(VirdoControl::FIN)->isVisible());
-    QCOMPARE(virdo::text(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
-    QCOMPARE(virdo::text(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
+    QCOMPARE(pilote::texte(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
+    QCOMPARE(pilote::texte(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
 }
 
 void TestAnnonceVictoire::winnerFiles_data()
@@ -244,7 +243,7 @@ void TestAnnonceVictoire::winnerFiles()
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Noé"), joueurGagne));
 
-    QVERIFY2(pilote::photo(jeu.eureka()) == pilote::fichierImage(image), qPrintable("Photo does not show " + image));
+    QVERIFY2(pilote::photo(*jeu.eureka()) == pilote::fichierImage(image), qPrintable("Photo does not show " + image));
     QCOMPARE(enregistreur.calls, QStringList{QStringLiteral("play:") + son});
     QCOMPARE(enregistreur.playing, son);
     QVERIFY(messages.shown.isEmpty());
@@ -300,13 +299,13 @@ void TestAnnonceVictoire::winnerTexts()
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
 
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(virdo::text(principale.control(VirdoControl::nj)), nj);
-    QCOMPARE(virdo::text(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), nj);
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
     QVERIFY(principale.control(VirdoControl::nj)->isVisible());
     QVERIFY(principale.control(VirdoControl::nombreordinateur)->isVisible());
-    QCOMPARE(virdo::text(jeu.eureka().control(EurekaControl::CRI)), cri);
+    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), cri);
 
-    const QTextDocument *document = qobject_cast<virdo::MultiLineBox *>(jeu.eureka().control(EurekaControl::CRI))->document();
+    const QTextDocument *document = qobject_cast<virdo::MultiLineBox *>(jeu.eureka()->control(EurekaControl::CRI))->document();
     QStringList lignes;
     for (QTextBlock bloc = document->begin(); bloc.isValid(); bloc = bloc.next()) {
         lignes << bloc.text();
@@ -336,7 +335,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     jeu.demarrer();
 
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));
-    QPointer<virdo::EurekaWindow> eureka = &jeu.eureka();
+    QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     virdo::VirdoWindow &principale = *jeu.principale();
 
     // FIN is left alone: the player chooses the program again and plays on.
@@ -348,10 +347,10 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QCOMPARE(son.calls, (QStringList{QStringLiteral("play:") + sonDuGagnant(premierGagnant),
                                      QStringLiteral("play:") + sonDuGagnant(secondGagnant)}));
     QCOMPARE(son.playing, sonDuGagnant(secondGagnant));
-    QCOMPARE(&jeu.eureka(), eureka.data());
+    QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
     QVERIFY(pilote::photo(*eureka) == pilote::fichierImage(imageDuGagnant(secondGagnant)));
-    QCOMPARE(virdo::text(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
+    QCOMPARE(pilote::texte(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
     int victoires = 0;
     for (const QWidget *w : QApplication::topLevelWidgets())
         victoires += w->objectName() == QLatin1String("Eureka");
