@@ -56,8 +56,8 @@ void Jeu::connecterPrincipale(VirdoWindow *fenetre)
             // A game begins: the sound, pictures and window icons of its end get ready meanwhile.
             m_son.prepare();
             preparePictures();
-            sharedIcon(windowSpec(EurekaControl{}).icon);
-            sharedIcon(windowSpec(RejouerControl{}).icon);
+            sharedIcon(tableOf<EurekaControl>().icon);
+            sharedIcon(tableOf<RejouerControl>().icon);
         });
     }
     connect(bouton(VirdoControl::Joueur), &QAbstractButton::clicked, fenetre, [this] { clicJoueur(); });

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "windows/controlspec.h"
+#include "windows/windowtable.h"
 
 namespace virdo {
 
 // The controls of each window by their names in the game, in the order of its table
-// (topmost first); the table checks that its rows stand in this order.
+// (topmost first); each table checks that its rows stand in this order (rowsFollow).
 enum class VirdoControl {
     FIN, Envoi, BUT, Nombre, nbj, nombreordinateur, nj, Ordinateur, Joueur, Tirage,
     Check8, Check7, Check6, Check5, Check4, Check3, Check2, Check1,
@@ -23,8 +23,11 @@ inline constexpr int longueurPrenom = 100;
 VirdoControl caseProgramme(int k);
 
 // The three windows as the designer laid them out, each found by the names of its controls.
-const WindowSpec &windowSpec(VirdoControl);
-const WindowSpec &windowSpec(RejouerControl);
-const WindowSpec &windowSpec(EurekaControl);
+template<>
+const WindowTable &tableOf<VirdoControl>();
+template<>
+const WindowTable &tableOf<RejouerControl>();
+template<>
+const WindowTable &tableOf<EurekaControl>();
 
 } // namespace virdo
