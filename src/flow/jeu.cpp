@@ -98,8 +98,8 @@ void Jeu::preparerLaFin()
 {
     m_son.prepare();
     preparePictures();
-    sharedIcon(windowSpec(EurekaControl{}).icon);
-    sharedIcon(windowSpec(RejouerControl{}).icon);
+    sharedIcon(tableOf<EurekaControl>().icon);
+    sharedIcon(tableOf<RejouerControl>().icon);
 }
 
 void Jeu::clicPremier(Tour premier)

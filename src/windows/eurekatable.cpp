@@ -1,40 +1,38 @@
 #include "windows/windowtables.h"
 
-#include <string_view>
-
 namespace virdo {
 
 namespace {
 
 // Both controls are 30 twips wider than the client area: their right borders fall just outside.
-constexpr ControlSpec controls[] = {
-    {"CRI", Kind::MultiLineTextBox, "", 0, 4200, 4575, 855, 1, true, {"Times New Roman", 14.25, true, false}, defaultColour, defaultColour, Qt::AlignHCenter, "Cri de victoire"},
-    {"Photo", Kind::PictureBox, "", 0, 0, 4575, 4215, 0, true, {}, defaultColour, defaultColour, Qt::AlignLeft, "Image de la victoire"},
+constexpr ControlRow controls[] = {
+    {.name = "CRI", .kind = Kind::MultiLineTextBox, .text = "",
+     .left = 0, .top = 4200, .width = 4575, .height = 855, .tabIndex = 1, .shown = true,
+     .font = {"Times New Roman", 14.25, true, false}, .accessibleName = "Cri de victoire"},
+    {.name = "Photo", .kind = Kind::PictureBox, .text = "",
+     .left = 0, .top = 0, .width = 4575, .height = 4215, .tabIndex = 0, .shown = true,
+     .alignment = Qt::AlignLeft, .accessibleName = "Image de la victoire"},
 };
 
-// The names of EurekaControl stand for the rows of this table.
-constexpr bool at(EurekaControl key, std::string_view name)
-{
-    return controls[std::size_t(key)].name == name;
-}
-static_assert(std::size(controls) == std::size_t(EurekaControl::Photo) + 1);
-static_assert(at(EurekaControl::CRI, "CRI") && at(EurekaControl::Photo, "Photo"));
+static_assert(rowsFollow<EurekaControl>(controls));
+
+constexpr WindowTable table{
+    .name = "Eureka",
+    .caption = "Victoire finale",
+    .clientWidth = 4545,
+    .clientHeight = 5085,
+    .fixedFrame = false,
+    .background = defaultColour,
+    .icon = ":/icons/eureka.ico",
+    .controls = controls,
+};
 
 } // namespace
 
-const WindowSpec &windowSpec(EurekaControl)
+template<>
+const WindowTable &tableOf<EurekaControl>()
 {
-    static const WindowSpec spec{
-        "Eureka",
-        "Victoire finale",
-        4545, 5085,
-        false,
-        defaultColour,
-        {},
-        ":/icons/eureka.ico",
-        controls,
-    };
-    return spec;
+    return table;
 }
 
 } // namespace virdo

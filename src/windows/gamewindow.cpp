@@ -13,10 +13,10 @@
 
 namespace virdo {
 
-GameWindow::GameWindow(const WindowSpec &spec, QWidget *parent)
+GameWindow::GameWindow(const WindowTable &table, QWidget *parent)
     : QWidget(parent)
-    , m_spec(spec)
-    , m_controls(buildWindow(this, spec))
+    , m_table(table)
+    , m_controls(buildWindow(this, table))
 {
     // The game's windows keep their place from one showing to the next, on a screen that
     // may have changed meanwhile.
@@ -31,7 +31,7 @@ QWidget *GameWindow::controlAt(std::size_t row) const
 
 QWidget *GameWindow::controlOf(std::size_t row, Kind kind) const
 {
-    Q_ASSERT_X(m_spec.controls[row].kind == kind, "GameWindow", m_spec.controls[row].name);
+    Q_ASSERT_X(m_table.controls[row].kind == kind, "GameWindow", m_table.controls[row].name);
     return controlAt(row);
 }
 

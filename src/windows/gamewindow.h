@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/controlspec.h"
+#include "windows/windowtable.h"
 
 #include <QWidget>
 
@@ -23,9 +23,9 @@ class GameWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit GameWindow(const WindowSpec &spec, QWidget *parent = nullptr);
+    explicit GameWindow(const WindowTable &table, QWidget *parent = nullptr);
 
-    const WindowSpec &spec() const { return m_spec; }
+    const WindowTable &table() const { return m_table; }
 
 signals:
     // The player closed the window through its frame; what else follows is the game's choice.
@@ -46,7 +46,7 @@ protected:
 private:
     QWidget *controlOf(std::size_t row, Kind kind) const;
 
-    const WindowSpec &m_spec;
+    const WindowTable &m_table;
     std::vector<QWidget *> m_controls; // in the order of the table
 };
 

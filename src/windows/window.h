@@ -12,7 +12,7 @@ class Window : public GameWindow
 {
 public:
     explicit Window(QWidget *parent = nullptr)
-        : GameWindow(windowSpec(Key{}), parent)
+        : GameWindow(tableOf<Key>(), parent)
     {
     }
 

@@ -35,12 +35,12 @@ QIcon sharedIcon(const char *path)
 
 namespace {
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontChoice &choice)
 {
-    QFont font(QString::fromUtf8(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(QString::fromUtf8(choice.face));
+    font.setPointSizeF(choice.points);
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
     return font;
 }
 
@@ -53,10 +53,10 @@ void setColour(QWidget *widget, QPalette::ColorRole role, int rgb)
     widget->setPalette(palette);
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *window)
+QWidget *createControl(const ControlRow &row, QWidget *window)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case Kind::Button: {
         auto *button = new WrapButton(text, window);
         button->setAutoDefault(false);
@@ -64,28 +64,28 @@ QWidget *createControl(const ControlSpec &spec, QWidget *window)
     }
     case Kind::TextBox: {
         auto *box = new QLineEdit(text, window);
-        box->setAlignment(spec.alignment | Qt::AlignVCenter);
-        if (spec.maxLength > 0)
-            box->setMaxLength(spec.maxLength);
-        setColour(box, QPalette::Text, spec.textColour);
-        setColour(box, QPalette::Base, spec.background);
+        box->setAlignment(row.alignment | Qt::AlignVCenter);
+        if (row.maxLength > 0)
+            box->setMaxLength(row.maxLength);
+        setColour(box, QPalette::Text, row.textColour);
+        setColour(box, QPalette::Base, row.background);
         return box;
     }
     case Kind::MultiLineTextBox: {
         auto *box = new MultiLineBox(window);
         box->setText(text);
-        setColour(box, QPalette::Text, spec.textColour);
-        setColour(box, QPalette::Base, spec.background);
+        setColour(box, QPalette::Text, row.textColour);
+        setColour(box, QPalette::Base, row.background);
         return box;
     }
     case Kind::Label: {
         auto *label = new QLabel(text, window);
         label->setWordWrap(true);
-        label->setAlignment(spec.alignment | Qt::AlignTop);
+        label->setAlignment(row.alignment | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
-        setColour(label, QPalette::WindowText, spec.textColour);
-        setColour(label, QPalette::Window, spec.background);
+        setColour(label, QPalette::WindowText, row.textColour);
+        setColour(label, QPalette::Window, row.background);
         return label;
     }
     case Kind::CheckBox:
@@ -144,31 +144,31 @@ void condenseToFit(QLabel *label, int width, int height)
 
 } // namespace
 
-std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec)
+std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table)
 {
-    window->setObjectName(QString::fromUtf8(spec.name));
-    window->setWindowTitle(QString::fromUtf8(spec.caption));
-    if (spec.icon)
-        window->setWindowIcon(sharedIcon(spec.icon));
-    if (spec.font.face)
-        window->setFont(fontFor(spec.font));
-    if (spec.background != defaultColour) {
-        setColour(window, QPalette::Window, spec.background);
+    window->setObjectName(QString::fromUtf8(table.name));
+    window->setWindowTitle(QString::fromUtf8(table.caption));
+    if (table.icon)
+        window->setWindowIcon(sharedIcon(table.icon));
+    if (table.font.face)
+        window->setFont(fontFor(table.font));
+    if (table.background != defaultColour) {
+        setColour(window, QPalette::Window, table.background);
         window->setAutoFillBackground(true);
     }
 
-    const QSize client(twipsToPixelsX(window, spec.clientWidth), twipsToPixelsY(window, spec.clientHeight));
-    if (spec.fixedFrame)
+    const QSize client(twipsToPixelsX(window, table.clientWidth), twipsToPixelsY(window, table.clientHeight));
+    if (table.fixedFrame)
         window->setFixedSize(client);
     else
         window->resize(client);
 
     // Widgets created later are drawn above earlier ones, so the bottom row comes first.
-    std::vector<QWidget *> controls(spec.controls.size());
+    std::vector<QWidget *> controls(table.controls.size());
     std::vector<std::pair<int, QWidget *>> focusable;
-    for (auto row = spec.controls.rbegin(); row != spec.controls.rend(); ++row) {
+    for (auto row = table.controls.rbegin(); row != table.controls.rend(); ++row) {
         QWidget *control = createControl(*row, window);
-        controls[std::size_t(spec.controls.rend() - row - 1)] = control;
+        controls[std::size_t(table.controls.rend() - row - 1)] = control;
         control->setObjectName(QString::fromUtf8(row->name));
         if (row->kind == Kind::TextBox && !row->shown)
             control->installEventFilter(new RelayoutWhenShown(control));

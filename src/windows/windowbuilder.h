@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/controlspec.h"
+#include "windows/windowtable.h"
 
 #include <QIcon>
 
@@ -13,7 +13,7 @@ namespace virdo {
 // Gives the window its caption, size, frame, colours, font and icon, and creates
 // its controls from the table, with their stacking and tab order. Answers the controls
 // in the order of the table.
-std::vector<QWidget *> buildWindow(QWidget *window, const WindowSpec &spec);
+std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table);
 
 // The icon in that file, decoded once for the whole program and shared by every window.
 QIcon sharedIcon(const char *path);

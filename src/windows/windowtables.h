@@ -1,11 +1,11 @@
 #pragma once
 
-#include "windows/controlspec.h"
+#include "windows/windowtable.h"
 
 namespace virdo {
 
 // The controls of each window by their names in the game, in the order of its table
-// (topmost first); the table checks that its rows stand in this order.
+// (topmost first); each table checks that its rows stand in this order (rowsFollow).
 enum class VirdoControl {
     FIN, Envoi, BUT, Nombre, nbj, nombreordinateur, nj, Ordinateur, Joueur, Tirage,
     Check8, Check7, Check6, Check5, Check4, Check3, Check2, Check1,
@@ -19,12 +19,16 @@ enum class EurekaControl { CRI, Photo };
 // made each click take seconds to lay out; this is far above any real first name.
 inline constexpr int longueurPrenom = 100;
 
-// The box Check<k> of program k (1 ... 8).
+// The box Check<k> of program k (1 ... 8); any other k throws std::out_of_range, as the
+// programs' own table does.
 VirdoControl caseProgramme(int k);
 
 // The three windows as the designer laid them out, each found by the names of its controls.
-const WindowSpec &windowSpec(VirdoControl);
-const WindowSpec &windowSpec(RejouerControl);
-const WindowSpec &windowSpec(EurekaControl);
+template<>
+const WindowTable &tableOf<VirdoControl>();
+template<>
+const WindowTable &tableOf<RejouerControl>();
+template<>
+const WindowTable &tableOf<EurekaControl>();
 
 } // namespace virdo

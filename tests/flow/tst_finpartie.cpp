@@ -18,7 +18,7 @@ namespace {
 QStringList controlesAffiches(const virdo::GameWindow &fenetre)
 {
     QStringList noms;
-    for (const virdo::ControlSpec &control : fenetre.spec().controls) {
+    for (const virdo::ControlRow &control : fenetre.table().controls) {
         if (pilote::parNom(fenetre, QLatin1String(control.name))->isVisible())
             noms << QLatin1String(control.name);
     }

@@ -9,10 +9,10 @@
 
 int main()
 {
-    for (const virdo::WindowSpec *window : {&virdo::windowSpec(virdo::VirdoControl{}),
-                                            &virdo::windowSpec(virdo::RejouerControl{}),
-                                            &virdo::windowSpec(virdo::EurekaControl{})}) {
-        for (const virdo::ControlSpec &c : window->controls)
+    for (const virdo::WindowTable *window : {&virdo::tableOf<virdo::VirdoControl>(),
+                                             &virdo::tableOf<virdo::RejouerControl>(),
+                                             &virdo::tableOf<virdo::EurekaControl>()}) {
+        for (const virdo::ControlRow &c : window->controls)
             std::printf("%s %s %d %d %d %d\n", window->name, c.name, c.left, c.top, c.width, c.height);
     }
     return 0;

@@ -18,11 +18,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <stdexcept>
 #include <QtEndian>
 
 #include <algorithm>
 #include <memory>
 #include <tuple>
+
+#include <stdexcept>
 
 using virdo::GameWindow;
 
@@ -135,9 +139,20 @@ private slots:
     void tabOrder_data();
     void tabOrder();
     void nbjIsDrawnOverNj();
+    void programBoxes();
     void windowBackgroundIsPainted_data();
     void windowBackgroundIsPainted();
 };
+
+// Program k ticks Check<k>; a number outside the eight is refused as the programs' own
+// table refuses it, never turned into some other control.
+void TestWindowTables::programBoxes()
+{
+    for (int k = 1; k <= 8; ++k)
+        QCOMPARE(virdo::VirdoWindow().control(virdo::caseProgramme(k))->objectName(), QStringLiteral("Check%1").arg(k));
+    for (const int k : {0, 9, -1, 1 << 30})
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, virdo::caseProgramme(k));
+}
 
 void TestWindowTables::initTestCase()
 {
