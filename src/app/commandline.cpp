@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "config.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "config.h"
 #include "app/displayguard.h"
 #include "app/displayloss.h"
 #include "engine/generateur.h"
