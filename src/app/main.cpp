@@ -14,6 +14,22 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A sound server that hangs must not keep the game alive. With the sound thread stuck on
+// it, the rest of the way out would wait on or trip over that thread (deleting a running
+// QThread aborts, and so does the sound library's clean-up of a mutex it holds): the
+// process ends here, its windows already gone and nothing left to save.
+[[noreturn]] void leaveWithoutSound()
+{
+    qWarning("le son ne répond plus : le jeu se ferme sans l'attendre");
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -52,15 +68,25 @@ int main(int argc, char *argv[])
     // --muet: the silent player, and the plugin is never loaded.
     virdo::SilentSoundPlayer silence;
     virdo::SoundPlayer &son = line.muet ? static_cast<virdo::SoundPlayer &>(silence) : plugin;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
-    // The display going away (a logout) ends the game as every end does: the sound lets go
-    // of its thread (a silent game has none, and the plugin was never loaded), then the
-    // program leaves.
-    const virdo::DisplayLoss displayLoss([&plugin] { plugin.release(); });
-    QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
-    jeu.demarrer();
-    return app.exec();
+    int status = 0;
+    {
+        virdo::GenerateurFixe hasard;
+        virdo::MessageBoxes messages;
+        virdo::Announcer annonces;
+        virdo::Jeu jeu(son, hasard, messages, annonces);
+        // The display going away (a logout) ends the game as every end does: the sound lets
+        // go of its thread (a silent game has none, and the plugin was never loaded), then
+        // the program leaves.
+        const virdo::DisplayLoss displayLoss([&son] {
+            if (!son.release())
+                leaveWithoutSound();
+        });
+        QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
+        jeu.demarrer();
+        status = app.exec();
+    }
+    // The windows are gone: the sound goes last.
+    if (!son.release())
+        leaveWithoutSound();
+    return status;
 }

@@ -151,7 +151,7 @@ void TestMediaQtSoundPlayer::stopWithNothingPlayingDoesNothing()
     player.stop();
 
     QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     player.stop();
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav"), "silent"}));
@@ -162,7 +162,7 @@ void TestMediaQtSoundPlayer::playsTheFileInALoopOnceLoaded()
     QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
     QtSoundPlayer player;
     Events events(player);
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav")}));
 
     // Still looping well after the file's own length: nothing ended it.
@@ -183,10 +183,10 @@ void TestMediaQtSoundPlayer::resolvesTheNameWhenCalled()
 
     QtSoundPlayer player;
     Events events(player);
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playLoop(virdo::Son::Defaite);
     // Changed at once: the name must already be resolved when playLoop returns.
     QVERIFY(QDir::setCurrent(other.path()));
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playLoop(virdo::Son::Defaite);
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("Son2.wav"), "silent",
                                           "looping " + other.filePath("Son2.wav")}));
 }
@@ -234,14 +234,14 @@ void TestMediaQtSoundPlayer::unreadableFileStaysSilent()
     Events events(player);
     QElapsedTimer clock;
     clock.start();
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QVERIFY2(clock.elapsed() < 1000, "playLoop waited for the file");
     QTRY_COMPARE(events.log, QStringList({"refused " + path}));
     player.stop();
 
     // The game goes on: the next tune plays and stop still works.
     QVERIFY(writeFile(m_dir->filePath("Son2.wav"), silentWav(300)));
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playFileLoop(QStringLiteral("Son2.wav"));
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"refused " + path, "looping " + m_dir->filePath("Son2.wav"), "silent"}));
 }
@@ -251,7 +251,7 @@ void TestMediaQtSoundPlayer::formatQtCannotPlayStaysSilent()
     QVERIFY(writeFile(m_dir->filePath("victoire.wav"), floatWav(300)));
     QtSoundPlayer player;
     Events events(player);
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"refused " + m_dir->filePath("victoire.wav")}));
 }
@@ -263,10 +263,10 @@ void TestMediaQtSoundPlayer::nextTuneReplacesTheOneThatPlays()
     QtSoundPlayer player;
     Events events(player);
 
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_COMPARE(events.log.size(), 1);
     // The first one is silenced before the second starts: two tunes never play together.
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playFileLoop(QStringLiteral("Son2.wav"));
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav"), "silent",
                                           "looping " + m_dir->filePath("Son2.wav"), "silent"}));
@@ -313,19 +313,19 @@ void TestMediaQtSoundPlayer::fileReplacedOnDiskIsReadAgain()
     Events events(player);
 
     QVERIFY(writeFile(path, silentWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_VERIFY(events.log.contains("looping " + path));
     if (stopBetween)
         player.stop();
 
     QVERIFY(writeFile(path, floatWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_VERIFY(events.log.contains("refused " + path));
     if (stopBetween)
         player.stop();
 
     QVERIFY(writeFile(path, silentWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_COMPARE(events.log.count("looping " + path), 2);
 }
 
