@@ -136,12 +136,14 @@ void TestMediaQtSoundPlayer::cleanup()
 
 void TestMediaQtSoundPlayer::silentAtFirst()
 {
+    // Getting ready plays nothing and reports nothing: the first event is the first tune.
+    QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
     QtSoundPlayer player;
     Events events(player);
     player.prepare();
     player.prepare();
-    QTest::qWait(200);
-    QCOMPARE(events.log, QStringList());
+    player.playLoop(virdo::Son::Victoire);
+    QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav")}));
 }
 
 void TestMediaQtSoundPlayer::stopWithNothingPlayingDoesNothing()
@@ -159,19 +161,20 @@ void TestMediaQtSoundPlayer::stopWithNothingPlayingDoesNothing()
 
 void TestMediaQtSoundPlayer::playsTheFileInALoopOnceLoaded()
 {
-    QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
-    QtSoundPlayer player;
-    Events events(player);
-    player.playFileLoop(QStringLiteral("victoire.wav"));
-    QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav")}));
+    // Driven on this thread, so that what its sink has taken can be read.
+    const QString path = m_dir->filePath("victoire.wav");
+    QVERIFY(writeFile(path, silentWav(300)));
+    virdo::SoundLoop loop;
+    Events events(loop);
+    loop.play(path);
+    QCOMPARE(events.log, QStringList({"looping " + path}));
 
     // Still looping well after the file's own length: nothing ended it.
-    QTest::qWait(700);
+    QTRY_VERIFY(loop.processedMs() > 2 * 300);
     QCOMPARE(events.log.size(), 1);
 
-    player.stop();
-    QTRY_COMPARE(events.log.size(), 2);
-    QCOMPARE(events.log.last(), QStringLiteral("silent"));
+    loop.stop();
+    QCOMPARE(events.log, QStringList({"looping " + path, "silent"}));
 }
 
 void TestMediaQtSoundPlayer::resolvesTheNameWhenCalled()
@@ -289,11 +292,13 @@ void TestMediaQtSoundPlayer::playQueuedBehindAStopWaitsItsTurn()
     QCOMPARE(events.log, QStringList({"looping " + path, "silent"}));
 
     QTRY_COMPARE(events.log, QStringList({"looping " + path, "silent", "looping " + path}));
-    QTest::qWait(300);
+    // The second tune plays from samples of its own.
+    QTRY_VERIFY(loop.processedMs() > 300);
     loop.stop();
     QCOMPARE(events.log.size(), 4);
     QCOMPARE(events.log.last(), QStringLiteral("silent"));
-    QTest::qWait(50);
+    // The stopped sinks go while their loop is still there, as on the sound thread.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestMediaQtSoundPlayer::fileReplacedOnDiskIsReadAgain_data()
