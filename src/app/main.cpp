@@ -8,7 +8,6 @@
 #include "windows/announcer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
-#include "windows/windowbuilder.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -57,8 +56,6 @@ int main(int argc, char *argv[])
     // Ties the windows to the menu entry: the desktop file name is Wayland's app id; on X11
     // the entry's StartupWMClass is the window class, which Qt takes from the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VIRDO_APP_ID));
-    // The main window's own icon: decoded once for both.
-    QApplication::setWindowIcon(virdo::sharedIcon(":/icons/virdo.ico"));
     // The game ends when it has unloaded its last window, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     virdo::installFontSubstitutions();
@@ -74,6 +71,8 @@ int main(int argc, char *argv[])
         virdo::MessageBoxes messages;
         virdo::Announcer annonces;
         virdo::Jeu jeu(son, hasard, messages, annonces);
+        // The main window's own icon: decoded once for both.
+        QApplication::setWindowIcon(jeu.ressources().icon(":/icons/virdo.ico"));
         // The display going away (a logout) ends the game as every end does: the sound lets
         // go of its thread (a silent game has none, and the plugin was never loaded), then
         // the program leaves.
