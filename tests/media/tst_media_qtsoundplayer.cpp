@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,7 +14,12 @@
 #include <algorithm>
 #include <memory>
 
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using virdo::QtSoundPlayer;
 
@@ -77,6 +83,27 @@ bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
+// The private sound server the test runs under, from the other end of its socket; 0
+// when there is none.
+pid_t soundServerPid()
+{
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = server.mid(5);
+    if (!server.startsWith("unix:") || size_t(path.size()) >= sizeof address.sun_path)
+        return 0;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const bool known = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+                    && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return known ? peer.pid : 0;
+}
+
 // What the sound thread reported, in order: "looping PATH", "silent", "refused PATH". From
 // the player, or from the loop that does its work on the sound thread.
 class Events : public QObject
@@ -113,6 +140,7 @@ private slots:
     void playQueuedBehindAStopWaitsItsTurn();
     void fileReplacedOnDiskIsReadAgain_data();
     void fileReplacedOnDiskIsReadAgain();
+    void releaseGivesUpOnAStalledServer();
 
 private:
     QString m_startDir;
@@ -332,6 +360,33 @@ void TestMediaQtSoundPlayer::fileReplacedOnDiskIsReadAgain()
     QVERIFY(writeFile(path, silentWav(300)));
     player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_COMPARE(events.log.count("looping " + path), 2);
+}
+
+void TestMediaQtSoundPlayer::releaseGivesUpOnAStalledServer()
+{
+    // A server that stalls holds the sound thread: release says so in time, so that the
+    // game can leave without it, and lets go once the server answers again.
+    const pid_t server = soundServerPid();
+    if (server <= 0)
+        QSKIP("no private sound server to stall");
+    const QString path = m_dir->filePath("victoire.wav");
+    QVERIFY(writeFile(path, silentWav(300)));
+    QtSoundPlayer player;
+    Events events(player);
+    player.playLoop(virdo::Son::Victoire);
+    QTRY_COMPARE(events.log, QStringList({"looping " + path}));
+
+    QCOMPARE(::kill(server, SIGSTOP), 0);
+    auto wake = qScopeGuard([server] { ::kill(server, SIGCONT); });
+    // The next tune asks the server for a stream of its own, and waits for its answer.
+    player.playLoop(virdo::Son::Victoire);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!player.release());
+    QVERIFY2(clock.elapsed() < 3000, "release waited for the stalled server");
+    wake.dismiss();
+    QCOMPARE(::kill(server, SIGCONT), 0);
+    QTRY_VERIFY(player.release());
 }
 
 QTEST_MAIN(TestMediaQtSoundPlayer)
