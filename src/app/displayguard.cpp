@@ -1,9 +1,9 @@
 #include "app/displayguard.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,23 +11,16 @@ namespace virdo {
 
 namespace {
 
-struct HeldMessage
-{
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
+// Qt's message handler is a plain function: this is its one way to the guard that holds.
+std::atomic<DisplayGuard *> holding{nullptr};
 
-QList<HeldMessage> &heldMessages()
-{
-    static QList<HeldMessage> messages;
-    return messages;
-}
+} // namespace
 
-void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
+void DisplayGuard::holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type != QtFatalMsg) {
-        heldMessages().append({type, QByteArray(context.category), text});
+        if (DisplayGuard *guard = holding.load())
+            guard->m_held.append({type, QByteArray(context.category), text});
         return;
     }
     // The only fatal message while the application is built: no platform could start.
@@ -41,11 +34,11 @@ void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString
     std::_Exit(1);
 }
 
-} // namespace
-
 DisplayGuard::DisplayGuard()
-    : m_previous(qInstallMessageHandler(holdOrFail))
 {
+    Q_ASSERT(!holding.load());
+    holding = this;
+    m_previous = qInstallMessageHandler(holdOrFail);
 }
 
 DisplayGuard::~DisplayGuard()
@@ -59,11 +52,12 @@ void DisplayGuard::done()
         return;
     m_done = true;
     qInstallMessageHandler(m_previous);
-    for (const HeldMessage &message : std::as_const(heldMessages())) {
+    holding = nullptr;
+    for (const HeldMessage &message : std::as_const(m_held)) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         m_previous(message.type, context, message.text);
     }
-    heldMessages().clear();
+    m_held.clear();
 }
 
 } // namespace virdo

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
 namespace virdo {
@@ -20,7 +23,16 @@ public:
     void done();
 
 private:
-    QtMessageHandler m_previous;
+    struct HeldMessage
+    {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+    static void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text);
+
+    QtMessageHandler m_previous = nullptr;
+    QList<HeldMessage> m_held;
     bool m_done = false;
 };
 

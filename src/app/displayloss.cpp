@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -11,17 +12,8 @@ namespace virdo {
 
 namespace {
 
-struct Watch
-{
-    std::function<void()> shutDown;
-    QtMessageHandler previous = nullptr;
-};
-
-Watch &watch()
-{
-    static Watch current;
-    return current;
-}
+// Qt's message handler is a plain function: this is its one way to the watch that lives.
+std::atomic<DisplayLoss *> watching{nullptr};
 
 // Both ways Qt's X11 platform finds a broken connection (its event loop, or Xlib's I/O
 // error handler) say so in these words, then call exit().
@@ -30,16 +22,20 @@ bool announcesLoss(QtMsgType type, const QString &text)
     return type == QtWarningMsg && text.startsWith(QLatin1String("The X11 connection broke"));
 }
 
-void endOnLoss(QtMsgType type, const QMessageLogContext &context, const QString &text)
+} // namespace
+
+void DisplayLoss::endOnLoss(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    Watch &current = watch();
-    if (!announcesLoss(type, text) || !current.shutDown) {
-        current.previous(type, context, text);
+    DisplayLoss *watch = watching.load();
+    if (!watch)
+        return;
+    if (!announcesLoss(type, text) || !watch->m_shutDown) {
+        watch->m_previous(type, context, text);
         return;
     }
     // Once: the shutdown touches no window, but should anything in it find the display
     // gone again, it goes on with the first.
-    const std::function<void()> shutDown = std::exchange(current.shutDown, nullptr);
+    const std::function<void()> shutDown = std::exchange(watch->m_shutDown, nullptr);
     const QByteArray display = qgetenv("DISPLAY");
     std::fprintf(stderr, "virdo : l'affichage graphique a disparu (DISPLAY=%s) ; le jeu se ferme.\n",
                  display.constData());
@@ -50,19 +46,18 @@ void endOnLoss(QtMsgType type, const QMessageLogContext &context, const QString 
     std::_Exit(EXIT_FAILURE);
 }
 
-} // namespace
-
 DisplayLoss::DisplayLoss(std::function<void()> shutDown)
+    : m_shutDown(std::move(shutDown))
 {
-    Q_ASSERT(!watch().shutDown);
-    watch().shutDown = std::move(shutDown);
-    watch().previous = qInstallMessageHandler(endOnLoss);
+    Q_ASSERT(!watching.load());
+    watching = this;
+    m_previous = qInstallMessageHandler(endOnLoss);
 }
 
 DisplayLoss::~DisplayLoss()
 {
-    qInstallMessageHandler(watch().previous);
-    watch() = {};
+    qInstallMessageHandler(m_previous);
+    watching = nullptr;
 }
 
 } // namespace virdo

@@ -21,6 +21,12 @@ public:
     ~DisplayLoss();
     DisplayLoss(const DisplayLoss &) = delete;
     DisplayLoss &operator=(const DisplayLoss &) = delete;
+
+private:
+    static void endOnLoss(QtMsgType type, const QMessageLogContext &context, const QString &text);
+
+    std::function<void()> m_shutDown;
+    QtMessageHandler m_previous = nullptr;
 };
 
 } // namespace virdo

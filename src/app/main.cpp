@@ -9,12 +9,27 @@
 #include "windows/announcer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
-#include "windows/windowbuilder.h"
 
 #include <QApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A sound server that hangs must not keep the game alive. With the sound thread stuck on
+// it, the rest of the way out would wait on or trip over that thread (deleting a running
+// QThread aborts, and so does the sound library's clean-up of a mutex it holds): the
+// process ends here, its windows already gone and nothing left to save.
+[[noreturn]] void leaveWithoutSound()
+{
+    qWarning("le son ne répond plus : le jeu se ferme sans l'attendre");
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -42,8 +57,6 @@ int main(int argc, char *argv[])
     // Ties the windows to the menu entry: the desktop file name is Wayland's app id; on X11
     // the entry's StartupWMClass is the window class, which Qt takes from the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VIRDO_APP_ID));
-    // The main window's own icon: decoded once for both.
-    QApplication::setWindowIcon(virdo::sharedIcon(":/icons/virdo.ico"));
     // The game ends when it has unloaded its last window, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     virdo::installFontSubstitutions();
@@ -53,15 +66,27 @@ int main(int argc, char *argv[])
     // --muet: the silent player, and the plugin is never loaded.
     virdo::SilentSoundPlayer silence;
     virdo::SoundPlayer &son = line.muet ? static_cast<virdo::SoundPlayer &>(silence) : plugin;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
-    // The display going away (a logout) ends the game as every end does: the sound lets go
-    // of its thread (a silent game has none, and the plugin was never loaded), then the
-    // program leaves.
-    const virdo::DisplayLoss displayLoss([&plugin] { plugin.release(); });
-    QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
-    jeu.demarrer();
-    return app.exec();
+    int status = 0;
+    {
+        virdo::GenerateurFixe hasard;
+        virdo::MessageBoxes messages;
+        virdo::Announcer annonces;
+        virdo::Jeu jeu(son, hasard, messages, annonces);
+        // The main window's own icon: decoded once for both.
+        QApplication::setWindowIcon(jeu.ressources().icon(":/icons/virdo.ico"));
+        // The display going away (a logout) ends the game as every end does: the sound lets
+        // go of its thread (a silent game has none, and the plugin was never loaded), then
+        // the program leaves.
+        const virdo::DisplayLoss displayLoss([&son] {
+            if (!son.release())
+                leaveWithoutSound();
+        });
+        QObject::connect(&jeu, &virdo::Jeu::termine, &app, &QApplication::quit, Qt::QueuedConnection);
+        jeu.demarrer();
+        status = app.exec();
+    }
+    // The windows are gone: the sound goes last.
+    if (!son.release())
+        leaveWithoutSound();
+    return status;
 }

@@ -53,7 +53,7 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
     eureka.show();
     // Shown again in a later game, it would come up under the newer main window.
     eureka.raise();
-    m_son.playLoop(joueurGagne ? QStringLiteral("victoire.wav") : QStringLiteral("Son2.wav"));
+    m_son.playLoop(joueurGagne ? Son::Victoire : Son::Defaite);
     eureka.multiLineBox(EurekaControl::CRI)->setText(cri);
 }
 

@@ -2,12 +2,10 @@
 
 #include "engine/programmes.h"
 #include "flow/accueil.h"
-#include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/announcer.h"
 #include "windows/centring.h"
 #include "windows/toolkit.h"
-#include "windows/windowbuilder.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -38,6 +36,7 @@ Jeu::Jeu(SoundPlayer &son, Generateur &hasard, MessageBoxes &messages, Announcer
     , m_annonces(annonces)
     , m_tour(hasard, messages, annonces)
     , m_fin(son, annonces)
+    , m_preparation(son, m_ressources)
 {
 }
 
@@ -66,7 +65,7 @@ void Jeu::surClic(QAbstractButton *bouton, Handler handler)
 void Jeu::chargerPrincipale()
 {
     m_partie = {};
-    m_principale = new VirdoWindow;
+    m_principale = new VirdoWindow(m_ressources);
     auto bouton = [this](VirdoControl nom) { return m_principale->button(nom); };
     surClic(bouton(VirdoControl::Identite), [this] { clicIdentite(); });
     for (int k = 1; k <= nombreDeProgrammes; ++k)
@@ -77,7 +76,7 @@ void Jeu::chargerPrincipale()
     surClic(bouton(VirdoControl::FIN), [this] { clicFin(); });
     connect(m_principale, &GameWindow::closeRequested, this, &Jeu::terminer);
     // Placed before it shows, so that it does not jump.
-    centreOnScreen(m_principale);
+    centreOnScreen(m_principale, m_ressources);
     // What the window asks, read with its title as it opens.
     m_annonces.announce(m_principale, {m_principale->label(VirdoControl::Bonjour)->text()});
     m_principale->show();
@@ -91,15 +90,8 @@ void Jeu::clicIdentite()
 void Jeu::clicProgramme(int k)
 {
     presenterProgramme(*m_principale, m_partie, k, m_annonces);
-    preparerLaFin();
-}
-
-void Jeu::preparerLaFin()
-{
-    m_son.prepare();
-    preparePictures();
-    sharedIcon(tableOf<EurekaControl>().icon);
-    sharedIcon(tableOf<RejouerControl>().icon);
+    // The game has begun: its end is made ready while the child plays.
+    m_preparation.preparer();
 }
 
 void Jeu::clicPremier(Tour premier)
@@ -116,10 +108,10 @@ void Jeu::clicEnvoi()
 RejouerWindow &Jeu::fenetreRejouer()
 {
     if (!m_rejouer) {
-        m_rejouer = new RejouerWindow;
+        m_rejouer = new RejouerWindow(m_ressources);
         m_nomjoueur.clear();
         // Centred once: later showings keep the window where the player left it.
-        centreOnScreen(m_rejouer);
+        centreOnScreen(m_rejouer, m_ressources);
         connect(m_rejouer->button(RejouerControl::OUI), &QAbstractButton::clicked, m_rejouer, [this] { clicOui(); });
         connect(m_rejouer->button(RejouerControl::NON), &QAbstractButton::clicked, m_rejouer, [this] { clicNon(); });
         // Closing the replay window through its frame means "no more games".
@@ -131,7 +123,7 @@ RejouerWindow &Jeu::fenetreRejouer()
 EurekaWindow &Jeu::fenetreEureka()
 {
     if (!m_eureka) {
-        m_eureka = new EurekaWindow;
+        m_eureka = new EurekaWindow(m_ressources);
         // Closing it before FIN hides it and silences its tune; FIN still ends the game.
         connect(m_eureka, &GameWindow::closeRequested, this, [this] {
             m_eureka->hide();

@@ -2,6 +2,7 @@
 
 #include "engine/partie.h"
 #include "flow/findepartie.h"
+#include "flow/preparationdelafin.h"
 #include "flow/tourdejeu.h"
 #include "windows/window.h"
 
@@ -40,6 +41,8 @@ public:
     EurekaWindow *eureka() const { return m_eureka; }
     // The name OUI carried from the replay window into the new game.
     const QString &nomjoueur() const { return m_nomjoueur; }
+    // What the game's windows share: the program's own icon comes from there too.
+    WindowResources &ressources() { return m_ressources; }
 
 signals:
     // No window is loaded any more: the program ends.
@@ -74,9 +77,6 @@ private:
     void surClic(QAbstractButton *bouton, Handler handler);
     RejouerWindow &fenetreRejouer();
     EurekaWindow &fenetreEureka();
-    // The end of a game, sound, pictures and icons of the victory window made ready
-    // while the child plays, so that the winning click answers at once.
-    void preparerLaFin();
     void verifierFin();
 
     SoundPlayer &m_son;
@@ -84,6 +84,8 @@ private:
     TourDeJeu m_tour;
     FinDePartie m_fin;
     Partie m_partie;
+    WindowResources m_ressources;
+    PreparationDeLaFin m_preparation;
     // The name the replay window carries into the next game.
     QString m_nomjoueur;
     QPointer<VirdoWindow> m_principale;

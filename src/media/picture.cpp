@@ -43,10 +43,6 @@ void preparePictures()
 {
     // The first decode of the process loads the image format plugins and asks each whether
     // it knows the content: pay that before the first victory, on a BMP of one pixel.
-    static bool prepared = false;
-    if (prepared)
-        return;
-    prepared = true;
     QByteArray bmp;
     QBuffer out(&bmp);
     out.open(QIODevice::WriteOnly);

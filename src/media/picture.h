@@ -12,7 +12,8 @@ namespace virdo {
 // read, said in one line on stderr. Never shows a dialog.
 std::optional<QPixmap> loadPicture(const QString &fileName);
 
-// Loads what the first picture of a game would otherwise load at the victory.
+// Loads what the first picture of a game would otherwise load at the victory. Once is
+// enough: the loaded decoders stay for the whole process.
 void preparePictures();
 
 } // namespace virdo

@@ -1,5 +1,7 @@
 #include "media/pluginsoundplayer.h"
 
+#include "media/soundplayerfactory.h"
+
 namespace virdo {
 
 // The loader is given its file only when a game begins: naming it opens and reads the
@@ -34,16 +36,22 @@ void PluginSoundPlayer::prepare()
         real->prepare();
 }
 
-void PluginSoundPlayer::playLoop(const QString &fileName)
+void PluginSoundPlayer::playLoop(Son son)
 {
     if (SoundPlayer *real = player())
-        real->playLoop(fileName);
+        real->playLoop(son);
 }
 
-void PluginSoundPlayer::release()
+bool PluginSoundPlayer::release()
 {
     m_tried = true;
-    m_player.reset();
+    if (!m_player)
+        return true;
+    // One stuck on the server is kept: it would only wait for its thread again as it goes.
+    const bool released = m_player->release();
+    if (released)
+        m_player.reset();
+    return released;
 }
 
 void PluginSoundPlayer::stop()

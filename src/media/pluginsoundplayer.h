@@ -19,13 +19,9 @@ public:
     ~PluginSoundPlayer() override;
 
     void prepare() override;
-    void playLoop(const QString &fileName) override;
+    void playLoop(Son son) override;
     void stop() override;
-
-    // The end of the game, when it cannot wait for its turn: the real player goes now, as it
-    // does when the game ends (its thread let go, or the process ended if that thread is
-    // stuck on the server). Later calls play nothing.
-    void release();
+    bool release() override;
 
 private:
     SoundPlayer *player();

@@ -6,9 +6,6 @@
 #include <QDir>
 #include <QThread>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace virdo {
 
 namespace {
@@ -35,30 +32,42 @@ QtSoundPlayer::QtSoundPlayer()
 
 QtSoundPlayer::~QtSoundPlayer()
 {
-    QMetaObject::invokeMethod(m_loop, &SoundLoop::shutDown, Qt::QueuedConnection);
-    if (m_thread->wait(QDeadlineTimer(shutDownWaitMs))) {
-        delete m_thread;
-        return;
+    // Deleting a running QThread aborts: one stuck on the server is left as it is.
+    release();
+}
+
+bool QtSoundPlayer::release()
+{
+    if (!m_thread)
+        return true;
+    if (m_loop) {
+        QMetaObject::invokeMethod(m_loop, &SoundLoop::shutDown, Qt::QueuedConnection);
+        m_loop = nullptr;
     }
-    // The player goes when the game ends. With its thread stuck on the sound server, the
-    // rest of the way out would wait on or trip over it (deleting a running QThread aborts,
-    // and so does the sound library's clean-up of a mutex that thread holds): the process
-    // ends here, its windows already gone and nothing left to save.
-    qWarning("le son ne répond plus : le jeu se ferme sans l'attendre");
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
+    if (!m_thread->wait(QDeadlineTimer(shutDownWaitMs)))
+        return false;
+    delete m_thread;
+    m_thread = nullptr;
+    return true;
 }
 
 void QtSoundPlayer::prepare()
 {
-    if (m_prepared)
+    if (m_prepared || !m_loop)
         return;
     m_prepared = true;
     QMetaObject::invokeMethod(m_loop, &SoundLoop::warmUp, Qt::QueuedConnection);
 }
 
-void QtSoundPlayer::playLoop(const QString &fileName)
+void QtSoundPlayer::playLoop(Son son)
 {
+    playFileLoop(fichierDuSon(son));
+}
+
+void QtSoundPlayer::playFileLoop(const QString &fileName)
+{
+    if (!m_loop)
+        return;
     // The name is resolved now, against the working directory of this moment.
     const QString filePath = QDir::current().absoluteFilePath(fileName);
     QMetaObject::invokeMethod(m_loop, [loop = m_loop, filePath] { loop->play(filePath); }, Qt::QueuedConnection);
@@ -66,7 +75,8 @@ void QtSoundPlayer::playLoop(const QString &fileName)
 
 void QtSoundPlayer::stop()
 {
-    QMetaObject::invokeMethod(m_loop, &SoundLoop::stop, Qt::QueuedConnection);
+    if (m_loop)
+        QMetaObject::invokeMethod(m_loop, &SoundLoop::stop, Qt::QueuedConnection);
 }
 
 } // namespace virdo

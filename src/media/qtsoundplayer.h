@@ -20,13 +20,19 @@ class QtSoundPlayer final : public QObject, public SoundPlayer
 
 public:
     QtSoundPlayer();
-    // Waits a little for the sound thread to end; when it is stuck on the sound server,
-    // ends the process at once, so that the game still ends.
+    // Releases the player; a sound thread stuck on the server is left running, to the end
+    // of the process.
     ~QtSoundPlayer() override;
 
     void prepare() override;
-    void playLoop(const QString &fileName) override;
+    void playLoop(Son son) override;
     void stop() override;
+    // Waits a little for the sound thread to end; false while it is stuck on the server.
+    // Asking again waits again.
+    bool release() override;
+
+    // Any file, named relative to the working directory: for the probes that measure sound.
+    void playFileLoop(const QString &fileName);
 
 signals:
     // What the sound thread did, after the fact: the tune is looping, has stopped, or was
@@ -36,6 +42,7 @@ signals:
     void refused(const QString &filePath);
 
 private:
+    // Null once released; the loop goes with its thread.
     QThread *m_thread;
     SoundLoop *m_loop;
     bool m_prepared = false;

@@ -9,7 +9,7 @@ namespace virdo {
 class SilentSoundPlayer final : public SoundPlayer
 {
 public:
-    void playLoop(const QString &) override {}
+    void playLoop(Son) override {}
     void stop() override {}
 };
 

@@ -34,6 +34,11 @@ SoundLoop::~SoundLoop()
     delete m_sink;
 }
 
+qint64 SoundLoop::processedMs() const
+{
+    return m_sink ? m_sink->processedUSecs() / 1000 : 0;
+}
+
 void SoundLoop::warmUp()
 {
     reachServer();

@@ -17,6 +17,10 @@ public:
     explicit SoundLoop(QObject *parent = nullptr);
     ~SoundLoop() override;
 
+    // How much of the tune that plays the sound server has taken so far, repeats included;
+    // 0 when silent. Read on the thread the loop lives on.
+    qint64 processedMs() const;
+
 public slots:
     // Starts the audio engine and connects to the sound server before the first tune, when
     // the server answers.

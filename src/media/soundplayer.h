@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QtPlugin>
-
-#include <memory>
+#include "media/son.h"
 
 namespace virdo {
 
@@ -20,25 +17,17 @@ public:
     // starts its tune as quickly as the later ones. Calling it again does nothing.
     virtual void prepare() {}
 
-    // Starts looping the file, named relative to the working directory, and returns at once.
-    // Replaces whatever was playing. A missing or unreadable file plays nothing and says so
-    // in one line on stderr: the game goes on.
-    virtual void playLoop(const QString &fileName) = 0;
+    // Starts looping the tune and returns at once. Replaces whatever was playing. A missing
+    // or unreadable file plays nothing and says so in one line on stderr: the game goes on.
+    virtual void playLoop(Son son) = 0;
 
     // Silence; nothing happens when nothing plays.
     virtual void stop() = 0;
-};
 
-// The sound plugin's face: it makes the real player, so that the program itself never
-// links the multimedia libraries.
-class SoundPlayerFactory
-{
-public:
-    virtual ~SoundPlayerFactory() = default;
-    virtual std::unique_ptr<SoundPlayer> createSoundPlayer() = 0;
+    // The end of the game: lets go of the sound system, waiting a little for it. False when
+    // it would not let go in time (stuck on a sound server that hangs): the player must then
+    // be left as it is, and the program is better ended at once. Later calls play nothing.
+    virtual bool release() { return true; }
 };
 
 } // namespace virdo
-
-#define VirdoSoundPlayerFactory_iid "fr.virdo.SoundPlayerFactory/1.0"
-Q_DECLARE_INTERFACE(virdo::SoundPlayerFactory, VirdoSoundPlayerFactory_iid)

@@ -1,5 +1,7 @@
 #include "windows/centring.h"
 
+#include "windows/windowresources.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
@@ -12,10 +14,6 @@
 namespace virdo {
 
 namespace {
-
-// The frame of the last game window the window manager framed. A window not yet shown
-// has none; it will most likely get the same one.
-QMargins cadreAttendu;
 
 // The window's frame as the window manager reports it; null while it is unknown (not
 // shown yet) or when there is none (no window manager).
@@ -41,9 +39,10 @@ QPoint coinCentre(const QWidget *window, const QMargins &cadre)
 class CadreAVerifier : public QObject
 {
 public:
-    CadreAVerifier(QWidget *window, const QMargins &suppose)
+    CadreAVerifier(QWidget *window, WindowResources &resources)
         : QObject(window)
-        , m_suppose(suppose)
+        , m_resources(resources)
+        , m_suppose(resources.expectedFrame())
     {
         window->installEventFilter(this);
     }
@@ -56,7 +55,7 @@ protected:
         auto *window = static_cast<QWidget *>(watched);
         const QMargins cadre = cadreConnu(window);
         if (!cadre.isNull()) {
-            cadreAttendu = cadre;
+            m_resources.setExpectedFrame(cadre);
             if (cadre != m_suppose)
                 window->move(coinCentre(window, cadre));
         }
@@ -66,6 +65,7 @@ protected:
     }
 
 private:
+    WindowResources &m_resources;
     QMargins m_suppose;
 };
 
@@ -128,7 +128,7 @@ void keepOnScreen(QWidget *window)
     new GardeSurEcran(window);
 }
 
-void centreOnScreen(QWidget *window)
+void centreOnScreen(QWidget *window, WindowResources &resources)
 {
     if (!window->screen())
         return;
@@ -136,8 +136,8 @@ void centreOnScreen(QWidget *window)
     // the window manager as the frame's corner.
     QMargins cadre = cadreConnu(window);
     if (cadre.isNull()) {
-        cadre = cadreAttendu;
-        new CadreAVerifier(window, cadre);
+        cadre = resources.expectedFrame();
+        new CadreAVerifier(window, resources);
     }
     window->move(coinCentre(window, cadre));
 }

@@ -13,10 +13,10 @@
 
 namespace virdo {
 
-GameWindow::GameWindow(const WindowTable &table, QWidget *parent)
+GameWindow::GameWindow(const WindowTable &table, WindowResources &resources, QWidget *parent)
     : QWidget(parent)
     , m_table(table)
-    , m_controls(buildWindow(this, table))
+    , m_controls(buildWindow(this, table, resources))
 {
     // The game's windows keep their place from one showing to the next, on a screen that
     // may have changed meanwhile.

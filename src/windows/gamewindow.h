@@ -15,6 +15,7 @@ namespace virdo {
 
 class MultiLineBox;
 class PictureBox;
+class WindowResources;
 
 // A top-level window of the game, built from its table of controls. Each control
 // carries its name in the game as objectName.
@@ -23,7 +24,7 @@ class GameWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit GameWindow(const WindowTable &table, QWidget *parent = nullptr);
+    GameWindow(const WindowTable &table, WindowResources &resources, QWidget *parent = nullptr);
 
     const WindowTable &table() const { return m_table; }
 

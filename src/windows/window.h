@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/gamewindow.h"
+#include "windows/windowresources.h"
 #include "windows/windowtables.h"
 
 namespace virdo {
@@ -11,8 +12,8 @@ template<typename Key>
 class Window : public GameWindow
 {
 public:
-    explicit Window(QWidget *parent = nullptr)
-        : GameWindow(tableOf<Key>(), parent)
+    explicit Window(WindowResources &resources, QWidget *parent = nullptr)
+        : GameWindow(tableOf<Key>(), resources, parent)
     {
     }
 

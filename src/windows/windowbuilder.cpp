@@ -3,6 +3,7 @@
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
 #include "windows/twips.h"
+#include "windows/windowresources.h"
 #include "windows/wrapbutton.h"
 
 #include <QCheckBox>
@@ -11,8 +12,6 @@
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
-#include <QHash>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -20,18 +19,6 @@
 #include <vector>
 
 namespace virdo {
-
-QIcon sharedIcon(const char *path)
-{
-    // A QIcon made afresh for each main window would decode its file again and leave its
-    // pixmaps in Qt's pixmap cache under new keys: a few kilobytes more for every game.
-    static QHash<QString, QIcon> icons;
-    const QString name = QString::fromUtf8(path);
-    auto found = icons.constFind(name);
-    if (found == icons.cend())
-        found = icons.insert(name, QIcon(name));
-    return *found;
-}
 
 namespace {
 
@@ -144,12 +131,12 @@ void condenseToFit(QLabel *label, int width, int height)
 
 } // namespace
 
-std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table)
+std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, WindowResources &resources)
 {
     window->setObjectName(QString::fromUtf8(table.name));
     window->setWindowTitle(QString::fromUtf8(table.caption));
     if (table.icon)
-        window->setWindowIcon(sharedIcon(table.icon));
+        window->setWindowIcon(resources.icon(table.icon));
     if (table.font.face)
         window->setFont(fontFor(table.font));
     if (table.background != defaultColour) {

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     };
     round = [&] {
         report("play");
-        player.playLoop(fileName);
+        player.playFileLoop(fileName);
         QTimer::singleShot(int(playSeconds * 1000), Qt::PreciseTimer, &app, [&] {
             player.stop();
             report("stop");

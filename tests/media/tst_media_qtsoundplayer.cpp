@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,7 +14,12 @@
 #include <algorithm>
 #include <memory>
 
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using virdo::QtSoundPlayer;
 
@@ -77,6 +83,27 @@ bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
+// The private sound server the test runs under, from the other end of its socket; 0
+// when there is none.
+pid_t soundServerPid()
+{
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = server.mid(5);
+    if (!server.startsWith("unix:") || size_t(path.size()) >= sizeof address.sun_path)
+        return 0;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const bool known = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+                    && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return known ? peer.pid : 0;
+}
+
 // What the sound thread reported, in order: "looping PATH", "silent", "refused PATH". From
 // the player, or from the loop that does its work on the sound thread.
 class Events : public QObject
@@ -113,6 +140,7 @@ private slots:
     void playQueuedBehindAStopWaitsItsTurn();
     void fileReplacedOnDiskIsReadAgain_data();
     void fileReplacedOnDiskIsReadAgain();
+    void releaseGivesUpOnAStalledServer();
 
 private:
     QString m_startDir;
@@ -136,12 +164,14 @@ void TestMediaQtSoundPlayer::cleanup()
 
 void TestMediaQtSoundPlayer::silentAtFirst()
 {
+    // Getting ready plays nothing and reports nothing: the first event is the first tune.
+    QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
     QtSoundPlayer player;
     Events events(player);
     player.prepare();
     player.prepare();
-    QTest::qWait(200);
-    QCOMPARE(events.log, QStringList());
+    player.playLoop(virdo::Son::Victoire);
+    QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav")}));
 }
 
 void TestMediaQtSoundPlayer::stopWithNothingPlayingDoesNothing()
@@ -151,7 +181,7 @@ void TestMediaQtSoundPlayer::stopWithNothingPlayingDoesNothing()
     player.stop();
 
     QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     player.stop();
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav"), "silent"}));
@@ -159,19 +189,20 @@ void TestMediaQtSoundPlayer::stopWithNothingPlayingDoesNothing()
 
 void TestMediaQtSoundPlayer::playsTheFileInALoopOnceLoaded()
 {
-    QVERIFY(writeFile(m_dir->filePath("victoire.wav"), silentWav(300)));
-    QtSoundPlayer player;
-    Events events(player);
-    player.playLoop(QStringLiteral("victoire.wav"));
-    QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav")}));
+    // Driven on this thread, so that what its sink has taken can be read.
+    const QString path = m_dir->filePath("victoire.wav");
+    QVERIFY(writeFile(path, silentWav(300)));
+    virdo::SoundLoop loop;
+    Events events(loop);
+    loop.play(path);
+    QCOMPARE(events.log, QStringList({"looping " + path}));
 
     // Still looping well after the file's own length: nothing ended it.
-    QTest::qWait(700);
+    QTRY_VERIFY(loop.processedMs() > 2 * 300);
     QCOMPARE(events.log.size(), 1);
 
-    player.stop();
-    QTRY_COMPARE(events.log.size(), 2);
-    QCOMPARE(events.log.last(), QStringLiteral("silent"));
+    loop.stop();
+    QCOMPARE(events.log, QStringList({"looping " + path, "silent"}));
 }
 
 void TestMediaQtSoundPlayer::resolvesTheNameWhenCalled()
@@ -183,10 +214,10 @@ void TestMediaQtSoundPlayer::resolvesTheNameWhenCalled()
 
     QtSoundPlayer player;
     Events events(player);
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playLoop(virdo::Son::Defaite);
     // Changed at once: the name must already be resolved when playLoop returns.
     QVERIFY(QDir::setCurrent(other.path()));
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playLoop(virdo::Son::Defaite);
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("Son2.wav"), "silent",
                                           "looping " + other.filePath("Son2.wav")}));
 }
@@ -234,14 +265,14 @@ void TestMediaQtSoundPlayer::unreadableFileStaysSilent()
     Events events(player);
     QElapsedTimer clock;
     clock.start();
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QVERIFY2(clock.elapsed() < 1000, "playLoop waited for the file");
     QTRY_COMPARE(events.log, QStringList({"refused " + path}));
     player.stop();
 
     // The game goes on: the next tune plays and stop still works.
     QVERIFY(writeFile(m_dir->filePath("Son2.wav"), silentWav(300)));
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playFileLoop(QStringLiteral("Son2.wav"));
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"refused " + path, "looping " + m_dir->filePath("Son2.wav"), "silent"}));
 }
@@ -251,7 +282,7 @@ void TestMediaQtSoundPlayer::formatQtCannotPlayStaysSilent()
     QVERIFY(writeFile(m_dir->filePath("victoire.wav"), floatWav(300)));
     QtSoundPlayer player;
     Events events(player);
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"refused " + m_dir->filePath("victoire.wav")}));
 }
@@ -263,10 +294,10 @@ void TestMediaQtSoundPlayer::nextTuneReplacesTheOneThatPlays()
     QtSoundPlayer player;
     Events events(player);
 
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_COMPARE(events.log.size(), 1);
     // The first one is silenced before the second starts: two tunes never play together.
-    player.playLoop(QStringLiteral("Son2.wav"));
+    player.playFileLoop(QStringLiteral("Son2.wav"));
     player.stop();
     QTRY_COMPARE(events.log, QStringList({"looping " + m_dir->filePath("victoire.wav"), "silent",
                                           "looping " + m_dir->filePath("Son2.wav"), "silent"}));
@@ -289,11 +320,13 @@ void TestMediaQtSoundPlayer::playQueuedBehindAStopWaitsItsTurn()
     QCOMPARE(events.log, QStringList({"looping " + path, "silent"}));
 
     QTRY_COMPARE(events.log, QStringList({"looping " + path, "silent", "looping " + path}));
-    QTest::qWait(300);
+    // The second tune plays from samples of its own.
+    QTRY_VERIFY(loop.processedMs() > 300);
     loop.stop();
     QCOMPARE(events.log.size(), 4);
     QCOMPARE(events.log.last(), QStringLiteral("silent"));
-    QTest::qWait(50);
+    // The stopped sinks go while their loop is still there, as on the sound thread.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestMediaQtSoundPlayer::fileReplacedOnDiskIsReadAgain_data()
@@ -313,20 +346,47 @@ void TestMediaQtSoundPlayer::fileReplacedOnDiskIsReadAgain()
     Events events(player);
 
     QVERIFY(writeFile(path, silentWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_VERIFY(events.log.contains("looping " + path));
     if (stopBetween)
         player.stop();
 
     QVERIFY(writeFile(path, floatWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_VERIFY(events.log.contains("refused " + path));
     if (stopBetween)
         player.stop();
 
     QVERIFY(writeFile(path, silentWav(300)));
-    player.playLoop(QStringLiteral("victoire.wav"));
+    player.playFileLoop(QStringLiteral("victoire.wav"));
     QTRY_COMPARE(events.log.count("looping " + path), 2);
+}
+
+void TestMediaQtSoundPlayer::releaseGivesUpOnAStalledServer()
+{
+    // A server that stalls holds the sound thread: release says so in time, so that the
+    // game can leave without it, and lets go once the server answers again.
+    const pid_t server = soundServerPid();
+    if (server <= 0)
+        QSKIP("no private sound server to stall");
+    const QString path = m_dir->filePath("victoire.wav");
+    QVERIFY(writeFile(path, silentWav(300)));
+    QtSoundPlayer player;
+    Events events(player);
+    player.playLoop(virdo::Son::Victoire);
+    QTRY_COMPARE(events.log, QStringList({"looping " + path}));
+
+    QCOMPARE(::kill(server, SIGSTOP), 0);
+    auto wake = qScopeGuard([server] { ::kill(server, SIGCONT); });
+    // The next tune asks the server for a stream of its own, and waits for its answer.
+    player.playLoop(virdo::Son::Victoire);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!player.release());
+    QVERIFY2(clock.elapsed() < 3000, "release waited for the stalled server");
+    wake.dismiss();
+    QCOMPARE(::kill(server, SIGCONT), 0);
+    QTRY_VERIFY(player.release());
 }
 
 QTEST_MAIN(TestMediaQtSoundPlayer)

@@ -52,14 +52,14 @@ inline QWidget *parNom(const QWidget &fenetre, const QString &nom)
 }
 
 // A window of the game by its objectName ("VIRDO", "Rejouer", "Eureka"), for the checks
-// that go down the windows' tables.
-inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom)
+// that go down the windows' tables; ressources outlives it, as the game's own does.
+inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom, virdo::WindowResources &ressources)
 {
     if (nom == QLatin1String("VIRDO"))
-        return std::make_unique<virdo::VirdoWindow>();
+        return std::make_unique<virdo::VirdoWindow>(ressources);
     if (nom == QLatin1String("Rejouer"))
-        return std::make_unique<virdo::RejouerWindow>();
-    return std::make_unique<virdo::EurekaWindow>();
+        return std::make_unique<virdo::RejouerWindow>(ressources);
+    return std::make_unique<virdo::EurekaWindow>(ressources);
 }
 
 // What a control shows, whatever its kind: the text of a box or label, a button's caption.

@@ -1,7 +1,8 @@
 #include "recordingsoundplayer.h"
 
-void RecordingSoundPlayer::playLoop(const QString &fileName)
+void RecordingSoundPlayer::playLoop(virdo::Son son)
 {
+    const QString fileName = virdo::fichierDuSon(son);
     const QString call = QStringLiteral("play:") + fileName;
     if (onCall)
         onCall(call);

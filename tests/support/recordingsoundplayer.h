@@ -6,12 +6,13 @@
 
 #include <functional>
 
-// Records what the game asks of the sound instead of playing it: "play:<file>" and "stop".
+// Records what the game asks of the sound instead of playing it: "play:<file>" (the
+// file the tune is read from) and "stop".
 class RecordingSoundPlayer : public virdo::SoundPlayer
 {
 public:
     void prepare() override { ++prepared; }
-    void playLoop(const QString &fileName) override;
+    void playLoop(virdo::Son son) override;
     void stop() override;
 
     QStringList calls;

@@ -28,7 +28,7 @@ private slots:
     // description after its title, and nothing else is added to the window.
     void inactiveWindowKeepsTheMessage()
     {
-        virdo::VirdoWindow w;
+        virdo::VirdoWindow w(m_ressources);
         virdo::Announcer annonces;
         annonces.announce(&w, {QStringLiteral("Bonjour, comment t'appelles-tu ?")});
         QCOMPARE(w.accessibleDescription(), QStringLiteral("Bonjour, comment t'appelles-tu ?"));
@@ -39,7 +39,7 @@ private slots:
     // one line a text; it takes no focus, no click, and paints nothing.
     void activeWindowShowsANotification()
     {
-        virdo::VirdoWindow w;
+        virdo::VirdoWindow w(m_ressources);
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -62,6 +62,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), focus);
         QCOMPARE(w.grab().toImage(), avant);
     }
+
+private:
+    // Shared by the windows a test builds, as the game shares its own.
+    virdo::WindowResources m_ressources;
 };
 
 QTEST_MAIN(TstAnnouncer)

@@ -148,6 +148,10 @@ private slots:
     void pictureAtOwnSizeFromTopLeft();
     void namedFontsResolve_data();
     void namedFontsResolve();
+
+private:
+    // Shared by the windows a test builds, as the game shares its own.
+    virdo::WindowResources m_ressources;
 };
 
 void TestWindowBehaviour::initTestCase()
@@ -165,7 +169,7 @@ void TestWindowBehaviour::cleanup()
 // A fresh main window shows the question, the name box, its button, and the two totals: nothing else.
 void TestWindowBehaviour::startShowsExactlySevenControls()
 {
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QStringList shown;
@@ -198,7 +202,7 @@ void TestWindowBehaviour::startValues()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(bool, ticked);
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     QWidget *c = pilote::parNom(w, name);
     QVERIFY(c);
     if (auto *box = qobject_cast<QCheckBox *>(c)) {
@@ -212,7 +216,7 @@ void TestWindowBehaviour::startValues()
 // Keys go to the name box as soon as the main window opens.
 void TestWindowBehaviour::startFocusInNdj()
 {
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     QVERIFY(showAndActivate(&w));
     QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
@@ -224,7 +228,7 @@ void TestWindowBehaviour::startFocusInNdj()
 // that font puts it.
 void TestWindowBehaviour::hiddenBoxShowsItsOwnFont()
 {
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     QVERIFY(showAndActivate(&w));
     QLineEdit *box = w.textBox(VirdoControl::nombreordinateur);
     const QString message = QStringLiteral("Moi, l'ordinateur, j'ai joué: 7");
@@ -259,7 +263,7 @@ void TestWindowBehaviour::resizingMovesNoControl()
     QFETCH(QString, window);
     QFETCH(QSize, newSize);
     QFETCH(bool, sizable);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     const QSize before = w->size();
@@ -322,7 +326,7 @@ void TestWindowBehaviour::shownAgainOnScreen()
     QFETCH(QString, window);
     QFETCH(QPoint, leftAt);
     QFETCH(bool, stays);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->hide();
@@ -347,7 +351,7 @@ void TestWindowBehaviour::listeWrapsToEightLines_data()
 void TestWindowBehaviour::listeWrapsToEightLines()
 {
     QFETCH(int, number);
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     auto *liste = qobject_cast<QLabel *>(w.control(VirdoControl::Liste));
     QVERIFY(liste);
     QVERIFY(liste->wordWrap());
@@ -401,7 +405,7 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     auto *box = qobject_cast<virdo::MultiLineBox *>(pilote::parNom(*w, name));
     QVERIFY(box);
     box->show();
@@ -463,7 +467,7 @@ void TestWindowBehaviour::multiLineBoxBreaksAtCrLf()
     QFETCH(QString, window);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     auto *box = qobject_cast<virdo::MultiLineBox *>(pilote::parNom(*w, name));
     QVERIFY(box);
     box->show();
@@ -507,7 +511,7 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(int, lines);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     auto *button = qobject_cast<QPushButton *>(pilote::parNom(*w, name));
     QVERIFY(button);
     pilote::ecrire(button, caption);
@@ -570,7 +574,7 @@ void TestWindowBehaviour::textBoxLengthLimit()
     QFETCH(bool, pasted);
     QFETCH(int, length);
     QFETCH(int, kept);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     QWidget *box = pilote::parNom(*w, name);
     QVERIFY(box);
     QString text;
@@ -625,7 +629,7 @@ void TestWindowBehaviour::returnPressesFocusedButton()
     QFETCH(int, modifiers);
     QFETCH(bool, held);
     QFETCH(int, clicks);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     QWidget *focused = pilote::parNom(*w, focus);
     QVERIFY(focused);
     // Every button and box shown, as each is at some moment of a game.
@@ -679,7 +683,7 @@ void TestWindowBehaviour::setTextShowsExactly()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     QWidget *c = pilote::parNom(w, name);
     if (auto *box = qobject_cast<QLineEdit *>(c)) {
         virdo::setText(box, text);
@@ -714,7 +718,7 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     QFETCH(int, leftTwips);
     QFETCH(int, widthAt96);
     QFETCH(int, leftAt96);
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     QWidget *box = pilote::parNom(w, name);
     QVERIFY(box);
     pilote::ecrire(box, QStringLiteral("Léa, propose un nombre >"));
@@ -752,7 +756,7 @@ void TestWindowBehaviour::uncheckIsNoClick()
 {
     QFETCH(QString, name);
     QFETCH(bool, tickedBefore);
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     auto *box = qobject_cast<QCheckBox *>(pilote::parNom(w, name));
     QVERIFY(box);
     box->show();
@@ -794,7 +798,7 @@ void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft_data()
 void TestWindowBehaviour::pictureAtOwnSizeFromTopLeft()
 {
     QFETCH(QSize, pictureSize);
-    virdo::EurekaWindow w;
+    virdo::EurekaWindow w(m_ressources);
     virdo::PictureBox *photo = w.pictureBox(EurekaControl::Photo);
 
     // Every pixel tells where it comes from: red the column, green the row.
@@ -863,7 +867,7 @@ void TestWindowBehaviour::namedFontsResolve()
     QFETCH(QString, named);
     QFETCH(QString, nearest);
     QFETCH(bool, checkSlant);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     QWidget *c = pilote::parNom(*w, name);
     QVERIFY(c);
     QCOMPARE(c->font().family(), named);

@@ -142,6 +142,10 @@ private slots:
     void programBoxes();
     void windowBackgroundIsPainted_data();
     void windowBackgroundIsPainted();
+
+private:
+    // Shared by the windows a test builds, as the game shares its own.
+    virdo::WindowResources m_ressources;
 };
 
 // Program k ticks Check<k>; a number outside the eight is refused as the programs' own
@@ -149,7 +153,7 @@ private slots:
 void TestWindowTables::programBoxes()
 {
     for (int k = 1; k <= 8; ++k)
-        QCOMPARE(virdo::VirdoWindow().control(virdo::caseProgramme(k))->objectName(), QStringLiteral("Check%1").arg(k));
+        QCOMPARE(virdo::VirdoWindow(m_ressources).control(virdo::caseProgramme(k))->objectName(), QStringLiteral("Check%1").arg(k));
     for (const int k : {0, 9, -1, 1 << 30})
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, virdo::caseProgramme(k));
 }
@@ -200,7 +204,7 @@ void TestWindowTables::windowProperties()
     QFETCH(double, fontPoints);
     QFETCH(bool, fontBold);
 
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     QCOMPARE(w->objectName(), window);
     QCOMPARE(w->windowTitle(), caption);
     QVERIFY(w->isWindow());
@@ -266,7 +270,7 @@ void TestWindowTables::windowIcon()
     if (!file.exists())
         QSKIP("the icon files are not in assets/icons yet, so the build compiled no icon in");
 
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     const QIcon icon = w->windowIcon();
     QVERIFY(!icon.isNull());
     QList<QSize> available = icon.availableSizes();
@@ -277,7 +281,7 @@ void TestWindowTables::windowIcon()
     // A window made again, as the main window is for every game, shows the same pixmaps:
     // decoded anew, they would pile up in Qt's pixmap cache game after game.
     const QSize largest = sizes.constLast();
-    QCOMPARE(pilote::nouvelleFenetre(window)->windowIcon().pixmap(largest).cacheKey(), icon.pixmap(largest).cacheKey());
+    QCOMPARE(pilote::nouvelleFenetre(window, m_ressources)->windowIcon().pixmap(largest).cacheKey(), icon.pixmap(largest).cacheKey());
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -378,7 +382,7 @@ void TestWindowTables::control()
     QFETCH(QColor, background);
     QFETCH(bool, alignedLeft);
 
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     QWidget *c = w->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QVERIFY2(c, qPrintable(name + QLatin1String(" is missing")));
 
@@ -454,7 +458,7 @@ void TestWindowTables::everyControlIsInTheTable()
 {
     QFETCH(QString, window);
     QFETCH(int, count);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     QCOMPARE(childNamesBottomToTop(w.get()).size(), count);
 }
 
@@ -476,7 +480,7 @@ void TestWindowTables::stackingOrder()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, topmostFirst);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     // A window's children are kept bottom to top.
     QStringList names = childNamesBottomToTop(w.get());
     std::reverse(names.begin(), names.end());
@@ -501,7 +505,7 @@ void TestWindowTables::tabOrder()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
 
     // The focus chain, restricted to the window's controls that Tab can reach.
     QStringList chain;
@@ -536,7 +540,7 @@ void TestWindowTables::tabOrder()
 // nbj lies over the right end of nj and is drawn above it, so typed digits stay visible.
 void TestWindowTables::nbjIsDrawnOverNj()
 {
-    virdo::VirdoWindow w;
+    virdo::VirdoWindow w(m_ressources);
     QWidget *nj = w.control(VirdoControl::nj);
     QWidget *nbj = w.control(VirdoControl::nbj);
     QVERIFY(nj->geometry().intersects(nbj->geometry()));
@@ -564,7 +568,7 @@ void TestWindowTables::windowBackgroundIsPainted()
     QFETCH(QString, window);
     QFETCH(QPoint, emptySpot);
     QFETCH(QColor, colour);
-    const auto w = pilote::nouvelleFenetre(window);
+    const auto w = pilote::nouvelleFenetre(window, m_ressources);
     const QPoint spot(emptySpot.x() * w->logicalDpiX() / 96, emptySpot.y() * w->logicalDpiY() / 96);
     for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!c->isVisibleTo(w.get()) || !c->geometry().contains(spot), qPrintable(c->objectName()));
