@@ -19,7 +19,7 @@ deb=$(deb_in "$1")
 src=$2
 logs=$3
 VIRDO_CONTROLS=$4
-# shellcheck source=../../scripts/play-env.sh
+# shellcheck source-path=SCRIPTDIR source=../../scripts/play-env.sh
 source "$src/scripts/play-env.sh"
 pulse_env_tools_present || skip "missing PulseAudio tools"
 mkdir -p "$logs"
