@@ -7,29 +7,26 @@
 # Before the X server starts, the game on the dead display exits 1.
 #
 # The package is unpacked into a scratch root; Exec= and Path= are read from the installed
-# desktop entry and pointed into that root; the game runs on a private X server (:54).
+# desktop entry and pointed into that root; the game runs on a private X server (:54 or the
+# next free one).
 # Program 1 (to 100 by 1 to 10), the computer starts, the player always answers 1: the
 # computer wins, and its victory window must show the installed chiffres.bmp.
 #   play-installed.sh DEB_DIR SOURCE_DIR LOG_DIR CONTROLS
 # CONTROLS is the virdo_controls tool, which gives the places of the controls to click.
 source "$(dirname "$0")/common.sh"
-need Xvfb xdotool xdpyinfo xprop import compare identify
-# shellcheck source=../e2e/pulse-env
-source "$(dirname "$0")/../e2e/pulse-env"
-pulse_env_tools_present || skip "missing PulseAudio tools"
+need Xvfb xdotool xwininfo xprop import compare identify
 deb=$(deb_in "$1")
 src=$2
 logs=$3
-XGAME_CONTROLS=$4
+VIRDO_CONTROLS=$4
+# shellcheck source-path=SCRIPTDIR source=../../scripts/play-env.sh
+source "$src/scripts/play-env.sh"
+pulse_env_tools_present || skip "missing PulseAudio tools"
 mkdir -p "$logs"
 rm -f "$logs"/*.png "$logs"/*.log
-
-XGAME_LOG="$logs/xvfb.log"
-source "$src/tests/e2e/xgame.sh"
-cleanup() { xgame_cleanup; scratch_cleanup; pulse_env_stop; }
-# A private sound server whose output is recorded; it sets its own traps, so ours come after.
+trap 'env_cleanup; scratch_cleanup' EXIT
+# A private sound server whose output is recorded.
 pulse_env_start || fail "no private PulseAudio"
-trap cleanup EXIT
 
 extract_deb "$deb"
 root=$ROOT
@@ -78,27 +75,21 @@ fi
 [ -d "$workdir" ] || fail "Path=$path_key is not installed"
 
 # ---- The display this test owns, before its server runs: nothing answers there -------
-n=${XGAME_DISPLAY#:}
-[ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || {
-    status=0
-    out=$(cd "$workdir" && DISPLAY=$XGAME_DISPLAY QT_QPA_PLATFORM=xcb timeout 20 "${argv[@]}" 2>&1) || status=$?
-    [ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q "affichage graphique" <<<"$out" \
-        || fail "on a dead display the game gives status $status and '$out', not 1 and one French line"
-    echo "dead display: $out"
-}
+n=$(x_env_free_display 54)
+status=0
+out=$(cd "$workdir" && DISPLAY=":$n" QT_QPA_PLATFORM=xcb timeout 20 "${argv[@]}" 2>&1) || status=$?
+[ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q "affichage graphique" <<<"$out" \
+    || fail "on a dead display the game gives status $status and '$out', not 1 and one French line"
+echo "dead display: $out"
 
-xgame_start_x
+x_env_start "$logs" "$n" 1024x768 || fail "no X server"
 
 # start_game ARGV...: starts the game as the menu does; sets game (its PID) and main.
 start_game() {
-    (
-        cd "$workdir" || exit 1
-        export HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=xcb
-        exec "$@"
-    ) >"$logs/game.log" 2>&1 &
-    game=$!
-    XGAME_PIDS+=("$game")
-    main=$(xgame_main_window "$game") || die "the main window does not open"
+    : >"$logs/game.log"
+    HOME="$home" XDG_RUNTIME_DIR="$home" GAME_LOG="$logs/game.log" game_start "$workdir" "$@"
+    game=$game_pid
+    main=$(window '^Pivolane - Logique') || die "the main window does not open"
     # It is the installed game that runs, in the installed game folder.
     local exe cwd
     exe=$(readlink -f "/proc/$game/exe")
@@ -126,36 +117,18 @@ echo "window class $wm_class = StartupWMClass"
 # ---- One game: program 1, the computer starts, the player answers 1 each time ----------
 # play_to_victory: plays that game in the main window; sets eureka, the victory window.
 play_to_victory() {
-    sleep 0.5
-    xgame_click "$main" ndj
-    xgame_type "Camille"
-    xgame_click "$main" Identite
-    xgame_click "$main" Check1
-    xgame_click "$main" Ordinateur
-
-    eureka=''
-    for turn in $(seq 15); do
-        # The computer's move.
-        xgame_click "$main" Envoi
-        eureka=$(xgame_find_window "$game" "Victoire finale" 10) && break
-        # The player's move: 1.
-        xgame_click "$main" nbj
-        xgame_type "1"
-        xgame_click "$main" Envoi
-        eureka=$(xgame_find_window "$game" "Victoire finale" 10) && die "the player won at turn $turn, answering 1 each time"
-        kill -0 "$game" 2>/dev/null || die "the game stopped during turn $turn"
-    done
-    [ -n "$eureka" ] || die "no victory window after 15 turns"
-    echo "victory window after $turn turns of the computer"
-    [ "$turn" -eq 10 ] || die "the computer won after $turn moves; by 11s from 1 to 100 it takes 10"
+    click_control "$main" ndj
+    xdotool type --delay 40 "Camille"
+    click_control "$main" Identite
+    play_to_the_end "$main" || die "no victory"
+    eureka=$(window '^Victoire finale$') || die "no victory window"
+    echo "victory window after $turns turns of the computer"
+    [ "$turns" -eq 10 ] || die "the computer won after $turns moves; by 11s from 1 to 100 it takes 10"
 }
 
 play_to_victory
 
 # ---- The victory window shows the installed chiffres.bmp -----------------------------
-sleep 1
-read -r ex ey ew eh < <(xgame_geometry "$eureka")
-import -silent -window root -crop "${ew}x${eh}+${ex}+${ey}" +repage "png:$logs/eureka.png"
 picture="$root/$VIRDO_DATA_DIR/chiffres.bmp"
 other="$root/$VIRDO_DATA_DIR/Enfants.bmp"
 [ -f "$picture" ] && [ -f "$other" ] || die "the package lacks chiffres.bmp or Enfants.bmp"
@@ -167,14 +140,18 @@ compare_block() { # compare_block IMAGE DX DY: differing pixels between the bloc
     compare -metric AE -fuzz 2% "$1[${bw}x${bh}+${bx}+${by}]" \
         "$logs/eureka.png[${bw}x${bh}+$((bx + $2))+$((by + $3))]" null: 2>&1 || true
 }
-match=''
-for dy in 0 1 2 3 4; do
-    for dx in 0 1 2 3 4; do
-        diff=$(compare_block "$picture" "$dx" "$dy")
-        [ "$diff" = 0 ] && { match="$dx $dy"; break 2; }
+# shows_picture: the window, once painted, holds the picture's block; sets match.
+shows_picture() {
+    import -silent -window "$eureka" +repage "png:$logs/eureka.png" || return 1
+    for dy in 0 1 2 3 4; do
+        for dx in 0 1 2 3 4; do
+            [ "$(compare_block "$picture" "$dx" "$dy")" = 0 ] && { match="$dx $dy"; return 0; }
+        done
     done
-done
-[ -n "$match" ] || die "the victory window does not show the installed chiffres.bmp"
+    return 1
+}
+match=''
+wait_until 10 shows_picture || die "the victory window does not show the installed chiffres.bmp"
 read -r dx dy <<<"$match"
 echo "chiffres.bmp shown at +$dx+$dy in the victory window"
 # The check can tell the two pictures apart.
@@ -183,7 +160,7 @@ diff=$(compare_block "$other" "$dx" "$dy")
 
 # ---- The victory tune is heard, played by the installed plugin ---------------------------
 pulse_env_record "$PULSE_ENV_DIR/capture.wav" || die "the sound cannot be recorded"
-sleep 2
+pulse_env_wait_recorded "$PULSE_ENV_DIR/capture.wav" 1.6 || die "the recording stalls"
 pulse_env_stop_recording
 rms=$(pulse_env_rms "$PULSE_ENV_DIR/capture.wav" 0.3 1.2)
 awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.05) }' || die "no victory tune heard (RMS ${rms:-none})"
@@ -194,15 +171,12 @@ echo "victory tune heard (RMS $rms)"
 # end_game: FIN, then NON; the game must end with status 0.
 end_game() {
     local rejouer status
-    xgame_click "$main" FIN
-    rejouer=$(xgame_find_window "$game" "Relancer le jeu" 50) || die "FIN does not bring the replay window"
-    xgame_click "$rejouer" NON Rejouer
-    for _ in $(seq 100); do
-        kill -0 "$game" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game" 2>/dev/null && die "the game still runs after NON"
+    click_control "$main" FIN
+    rejouer=$(window '^Relancer le jeu$') || die "FIN does not bring the replay window"
+    click_control "$rejouer" NON Rejouer
+    wait_until 10 ended "$game" || die "the game still runs after NON"
     wait "$game" && status=0 || status=$?
+    game_pid=""
     [ "$status" -eq 0 ] || die "the game ended with status $status"
 }
 end_game
@@ -212,7 +186,7 @@ echo "installed game played to the end OK"
 start_game "${silent_argv[@]}"
 play_to_victory
 pulse_env_record "$PULSE_ENV_DIR/silence.wav" || die "the sound cannot be recorded"
-sleep 2
+pulse_env_wait_recorded "$PULSE_ENV_DIR/silence.wav" 1.6 || die "the recording stalls"
 pulse_env_stop_recording
 rms=$(pulse_env_rms "$PULSE_ENV_DIR/silence.wav" 0.3 1.2)
 awk -v r="${rms:-1}" 'BEGIN { exit !(r < 0.001) }' || die "a sound is heard in the silent game (RMS ${rms:-none})"
