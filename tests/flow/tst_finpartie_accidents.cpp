@@ -2,6 +2,7 @@
 // closes a window through its frame instead of answering with FIN, OUI or NON.
 
 #include "answeringmessageboxes.h"
+#include "oddfiles.h"
 #include "pilote.h"
 #include "recordingsoundplayer.h"
 #include "sequencegenerateur.h"
@@ -33,20 +34,6 @@ QByteArray contenu(const QString &chemin)
 {
     QFile file(chemin);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool ecrire(const QString &chemin, const QByteArray &octets)
-{
-    QFile file(chemin);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(octets) == octets.size();
-}
-
-QByteArray charabia()
-{
-    QByteArray octets(4000, '\0');
-    for (qsizetype i = 0; i < octets.size(); ++i)
-        octets[i] = char((i * 7919 + 13) % 251);
-    return octets;
 }
 
 // Read fresh from the file, past any cache keyed by its name.
@@ -117,7 +104,7 @@ void TestFinPartieAccidents::cleanup()
 bool TestFinPartieAccidents::preparer(const QMap<QString, QByteArray> &fichiers)
 {
     for (auto it = fichiers.cbegin(); it != fichiers.cend(); ++it) {
-        if (!ecrire(m_dossier->filePath(it.key()), it.value()))
+        if (!oddfiles::writeFile(m_dossier->filePath(it.key()), it.value()))
             return false;
     }
     return true;
@@ -130,9 +117,9 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne_data()
     QTest::addColumn<QByteArray>("enfants"); // null: no such file
     QTest::addColumn<bool>("partiePrecedente");
     QTest::newRow("missing, first game") << QByteArray() << false;
-    QTest::newRow("garbage, first game") << charabia() << false;
+    QTest::newRow("garbage, first game") << oddfiles::noise(4000) << false;
     QTest::newRow("missing, after a computer win") << QByteArray() << true;
-    QTest::newRow("garbage, after a computer win") << charabia() << true;
+    QTest::newRow("garbage, after a computer win") << oddfiles::noise(4000) << true;
     QTest::newRow("empty file, after a computer win") << QByteArray("") << true;
     QTest::newRow("cut in the middle, after a computer win") << QByteArray("cut") << true;
 }
@@ -280,7 +267,7 @@ void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn()
                       {"Son2.wav", m_originaux["Son2.wav"]}}));
     const QString module = m_dossier->filePath(QStringLiteral("libvirdosound.so"));
     if (sousLeNom == QLatin1String("texte"))
-        QVERIFY(ecrire(module, "Ceci n'est pas un module."));
+        QVERIFY(oddfiles::writeFile(module, "Ceci n'est pas un module."));
     else if (sousLeNom == QLatin1String("dossier"))
         QVERIFY(QDir(m_dossier->path()).mkdir(QStringLiteral("libvirdosound.so")));
     virdo::PluginSoundPlayer son(module);

@@ -1,4 +1,5 @@
 #include "media/picture.h"
+#include "oddfiles.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -12,7 +13,6 @@
 
 #include <memory>
 
-#include <sys/stat.h>
 
 using virdo::loadPicture;
 
@@ -35,7 +35,6 @@ private slots:
 
 private:
     static QImage plain(QSize size, QColor colour);
-    static bool writeBytes(const QString &path, const QByteArray &bytes);
 
     QString m_startDir;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -46,12 +45,6 @@ QImage TestMediaPicture::plain(QSize size, QColor colour)
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image;
-}
-
-bool TestMediaPicture::writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 void TestMediaPicture::init()
@@ -120,10 +113,7 @@ void TestMediaPicture::fileThatIsNotAPictureGivesNothing_data()
     QTest::newRow("text") << QByteArray("Ceci n'est pas une image.\n") << file;
     QTest::newRow("empty") << QByteArray() << file;
     QTest::newRow("truncated bmp") << bmp.left(30) << file;
-    QByteArray noise(4000, '\0');
-    for (qsizetype i = 0; i < noise.size(); ++i)
-        noise[i] = char((i * 7919 + 13) % 251);
-    QTest::newRow("noise") << noise << file;
+    QTest::newRow("noise") << oddfiles::noise(4000) << file;
     // Opening a FIFO would wait for a writer; a device would read without end.
     QTest::newRow("FIFO") << QByteArray() << QStringLiteral("fifo");
     QTest::newRow("folder") << QByteArray() << QStringLiteral("folder");
@@ -135,14 +125,7 @@ void TestMediaPicture::fileThatIsNotAPictureGivesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, kind);
     const QString path = m_dir->filePath("Enfants.bmp");
-    if (kind == QLatin1String("fifo"))
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (kind == QLatin1String("folder"))
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Enfants.bmp")));
-    else if (kind == QLatin1String("device"))
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    else
-        QVERIFY(writeBytes(path, bytes));
+    QVERIFY(oddfiles::place(kind, path, bytes));
     QTest::ignoreMessage(QtWarningMsg, "fichier illisible : Enfants.bmp");
     QVERIFY(!loadPicture(QStringLiteral("Enfants.bmp")).has_value());
 }

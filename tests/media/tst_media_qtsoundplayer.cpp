@@ -1,5 +1,6 @@
 #include "media/qtsoundplayer.h"
 #include "media/soundloop.h"
+#include "oddfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,10 +18,10 @@
 #include <csignal>
 #include <cstring>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+using oddfiles::writeFile;
 using virdo::QtSoundPlayer;
 
 namespace {
@@ -62,25 +63,6 @@ QByteArray silentWav(int milliseconds, quint16 formatCode = 1, quint16 bitsPerSa
 QByteArray floatWav(int milliseconds)
 {
     return silentWav(milliseconds, 3, 32);
-}
-
-QByteArray garbage()
-{
-    QByteArray bytes(3000, '\0');
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        bytes[i] = char((i * 7919 + 13) % 251);
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-bool makeFifo(const QString &path)
-{
-    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
 // The private sound server the test runs under, from the other end of its socket; 0
@@ -230,7 +212,7 @@ void TestMediaQtSoundPlayer::unreadableFileStaysSilent_data()
     const QString file = QStringLiteral("file");
     QTest::newRow("missing") << QByteArray() << QStringLiteral("missing");
     QTest::newRow("empty") << QByteArray() << file;
-    QTest::newRow("garbage") << garbage() << file;
+    QTest::newRow("garbage") << oddfiles::noise(3000) << file;
     QTest::newRow("header cut short") << good.left(30) << file;
     QTest::newRow("sound cut short") << good.left(good.size() / 2) << file;
     // The data chunk announces one byte more: half a 16-bit sample.
@@ -252,14 +234,8 @@ void TestMediaQtSoundPlayer::unreadableFileStaysSilent()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, kind);
     const QString path = m_dir->filePath("victoire.wav");
-    if (kind == QLatin1String("file"))
-        QVERIFY(writeFile(path, bytes));
-    else if (kind == QLatin1String("fifo"))
-        QVERIFY(makeFifo(path));
-    else if (kind == QLatin1String("folder"))
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("victoire.wav")));
-    else if (kind == QLatin1String("device"))
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    if (kind != QLatin1String("missing"))
+        QVERIFY(oddfiles::place(kind, path, bytes));
 
     QtSoundPlayer player;
     Events events(player);
