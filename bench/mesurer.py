@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Runs the bench programs of build-bench and prints the table of medians.
+"""Runs the bench programs of build/bench and prints the table of medians.
 
 The processor time of each launch is printed beside its wall-clock time: on a machine
 shared with other work, it is the steadier of the two.
