@@ -2,6 +2,7 @@
 
 #include "flow/annonces.h"
 #include "media/picture.h"
+#include "media/son.h"
 #include "media/soundplayer.h"
 #include "windows/announcer.h"
 #include "windows/multilinebox.h"
@@ -48,7 +49,7 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
             : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom;
     // Who won, read with the window's title as it opens.
     m_annonces.announce(&eureka, {cri});
-    if (const auto image = loadPicture(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")))
+    if (const auto image = loadPicture(fichierDeLImage(joueurGagne ? Image::Victoire : Image::Defaite)))
         eureka.pictureBox(EurekaControl::Photo)->setPicture(*image);
     eureka.show();
     // Shown again in a later game, it would come up under the newer main window.

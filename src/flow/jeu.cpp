@@ -14,6 +14,9 @@
 
 namespace virdo {
 
+// Each program is ticked in a box of its own.
+static_assert(nombreDeCases == nombreDeProgrammes);
+
 namespace {
 
 // Unloading may happen inside a click of the window itself: hide now, delete once

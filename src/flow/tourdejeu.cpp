@@ -16,15 +16,16 @@ namespace virdo {
 
 namespace {
 
-// The message boxes widen to the left over the place of the two buttons.
-constexpr int gaucheMessages = 120;
-constexpr int largeurNj = 9855;
-constexpr int largeurNombreOrdinateur = 8895;
-
-void elargir(QWidget *boite, int largeur)
+// A message box widens to the left over the place of the two buttons, to the left edge of
+// Tirage, and keeps its right edge: nj then lies exactly over Tirage, nombreordinateur ends
+// just left of Envoi.
+void elargir(VirdoWindow &fenetre, VirdoControl boite)
 {
-    setWidthInTwips(boite, largeur);
-    setLeftInTwips(boite, gaucheMessages);
+    const int gauche = rowOf(VirdoControl::Tirage).left;
+    const ControlRow &dessin = rowOf(boite);
+    QLineEdit *message = fenetre.textBox(boite);
+    setWidthInTwips(message, dessin.left + dessin.width - gauche);
+    setLeftInTwips(message, gauche);
 }
 
 // The child's turn: what nj says, the number box with the focus, Envoi to send it.
@@ -76,8 +77,8 @@ void TourDeJeu::commencer(VirdoWindow &fenetre, Partie &partie, Tour premier)
     partie.tour = premier;
     QLineEdit *nj = fenetre.textBox(VirdoControl::nj);
     QLineEdit *nombreordinateur = fenetre.textBox(VirdoControl::nombreordinateur);
-    elargir(nj, largeurNj);
-    elargir(nombreordinateur, largeurNombreOrdinateur);
+    elargir(fenetre, VirdoControl::nj);
+    elargir(fenetre, VirdoControl::nombreordinateur);
     if (premier == Tour::Joueur) {
         nombreordinateur->show();
         setText(nombreordinateur, QStringLiteral("J'attends patiemment mon tour pour jouer ..."));

@@ -13,4 +13,15 @@ QString fichierDuSon(Son son)
     return {};
 }
 
+QString fichierDeLImage(Image image)
+{
+    switch (image) {
+    case Image::Victoire:
+        return QStringLiteral("Enfants.bmp");
+    case Image::Defaite:
+        return QStringLiteral("chiffres.bmp");
+    }
+    return {};
+}
+
 } // namespace virdo

@@ -10,7 +10,15 @@ enum class Son {
     Defaite,
 };
 
-// The file that holds the tune, named relative to the working directory as the game reads it.
+// The pictures of the victory window, by whom they show as the winner.
+enum class Image {
+    Victoire,
+    Defaite,
+};
+
+// The file that holds the tune or the picture, named relative to the working directory as the
+// game reads it: the four game files are known here only.
 QString fichierDuSon(Son son);
+QString fichierDeLImage(Image image);
 
 } // namespace virdo

@@ -1,7 +1,5 @@
 #include "windows/windowtables.h"
 
-#include "engine/programmes.h"
-
 #include <stdexcept>
 #include <string>
 
@@ -123,7 +121,7 @@ constexpr WindowTable table{
 VirdoControl caseProgramme(int k)
 {
     // As the programs' own table answers a number it does not hold.
-    if (k < 1 || k > nombreDeProgrammes)
+    if (k < 1 || k > nombreDeCases)
         throw std::out_of_range("caseProgramme: no program " + std::to_string(k));
     return VirdoControl(int(VirdoControl::Check1) - (k - 1));
 }

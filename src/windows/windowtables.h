@@ -19,8 +19,11 @@ enum class EurekaControl { CRI, Photo };
 // made each click take seconds to lay out; this is far above any real first name.
 inline constexpr int longueurPrenom = 100;
 
-// The box Check<k> of program k (1 ... 8); any other k throws std::out_of_range, as the
-// programs' own table does.
+// One box a program, Check1 ... Check8; the game checks that the programs' table has as many.
+inline constexpr int nombreDeCases = int(VirdoControl::Check1) - int(VirdoControl::Check8) + 1;
+
+// The box Check<k> of program k (1 ... nombreDeCases); any other k throws std::out_of_range,
+// as the programs' own table does.
 VirdoControl caseProgramme(int k);
 
 // The three windows as the designer laid them out, each found by the names of its controls.
@@ -30,5 +33,12 @@ template<>
 const WindowTable &tableOf<RejouerControl>();
 template<>
 const WindowTable &tableOf<EurekaControl>();
+
+// A control's row as the designer laid it out, for what the game computes from the design.
+template<typename Key>
+const ControlRow &rowOf(Key key)
+{
+    return tableOf<Key>().controls[std::size_t(key)];
+}
 
 } // namespace virdo
