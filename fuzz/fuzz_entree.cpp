@@ -6,6 +6,7 @@
 #include "engine/conversions.h"
 #include "engine/entree.h"
 #include "engine/programmes.h"
+#include "lisible.h"
 
 #include <QString>
 
@@ -25,22 +26,10 @@ using virdo::Nombre16;
 
 namespace {
 
-QString texteLisible(QStringView texte)
-{
-    QString sortie;
-    for (const QChar c : texte) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
-            sortie += c;
-        else
-            sortie += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return sortie;
-}
-
 [[noreturn]] void echec(const char *regle, QStringView texte, const char *detail = "")
 {
     std::fprintf(stderr, "\nRègle enfreinte : %s\n  texte : \"%s\"\n  %s\n", regle,
-                 texteLisible(texte).toUtf8().constData(), detail);
+                 lisible(texte).toUtf8().constData(), detail);
     std::abort();
 }
 

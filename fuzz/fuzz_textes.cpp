@@ -3,6 +3,7 @@
 // each is read back and compared with its expected wording, written out here on its own:
 // the fixed parts must be exact and the name must stand in its one place, as typed.
 
+#include "lisible.h"
 #include "pilote.h"
 
 #include "engine/conversions.h"
@@ -24,22 +25,9 @@
 
 namespace {
 
-
 QString u(const char *texte)
 {
     return QString::fromUtf8(texte);
-}
-
-QString lisible(const QString &texte)
-{
-    QString sortie;
-    for (const QChar c : texte) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
-            sortie += c;
-        else
-            sortie += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return sortie;
 }
 
 [[noreturn]] void echec(const char *controle, const QString &lu, const QString &attendu)
