@@ -9,9 +9,26 @@
 
 namespace virdo {
 
+namespace {
+
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+// The desktop's services. Where they find no browser, Qt says so in a line of its own, in
+// English; the game says it in its one French line instead. The handler is the process's,
+// for the few milliseconds of the call.
+bool openInBrowser(const QUrl &url)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropMessage);
+    const bool opened = QDesktopServices::openUrl(url);
+    qInstallMessageHandler(previous);
+    return opened;
+}
+
+} // namespace
+
 GuideShortcut::GuideShortcut(QUrl guide, Opener open)
     : m_guide(std::move(guide))
-    , m_open(open ? std::move(open) : Opener(&QDesktopServices::openUrl))
+    , m_open(open ? std::move(open) : Opener(openInBrowser))
 {
 }
 
