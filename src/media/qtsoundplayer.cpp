@@ -16,14 +16,14 @@ namespace {
 constexpr int shutDownWaitMs = 1500;
 
 // The sound settings of the desktop name each stream after its client, which Qt's engine
-// calls "QtPulseAudio:<pid>": PulseAudio reads the client's name and icon from PULSE_PROP
-// as it connects. Set here, before the sound thread starts and so before any connection; a
-// PULSE_PROP of the user's own is left as it is.
+// calls "QtPulseAudio:<pid>": PulseAudio takes the client's name and icon from
+// PULSE_PROP_OVERRIDE as it connects, over the name Qt gives. Set here, before the sound
+// thread starts and so before any connection; one of the user's own is left as it is.
 void nameTheGameForTheSoundServer()
 {
-    if (qEnvironmentVariableIsSet("PULSE_PROP"))
+    if (qEnvironmentVariableIsSet("PULSE_PROP_OVERRIDE"))
         return;
-    qputenv("PULSE_PROP", "application.name=VIRDO application.icon_name=" VIRDO_APP_ID);
+    qputenv("PULSE_PROP_OVERRIDE", "application.name=VIRDO application.icon_name=" VIRDO_APP_ID);
 }
 
 } // namespace
