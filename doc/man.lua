@@ -12,9 +12,9 @@ end
 -- 71 (man takes 78 of 80, less its indent of 7), and tbl puts 3 between two columns.
 function Table(t)
   local scale = (68 - 3 * (#t.colspecs - 1)) / 70
-  for _, spec in ipairs(t.colspecs) do
-    if type(spec[2]) == 'number' then
-      spec[2] = spec[2] * scale
+  for _, column in ipairs(t.colspecs) do
+    if type(column[2]) == 'number' then
+      column[2] = column[2] * scale
     end
   end
   return t
