@@ -10,8 +10,10 @@
 #   share/icons/hicolor/NxN/apps/           menu icon
 #   share/metainfo/                         software-centre description
 #   share/man/man6/, share/man/fr/man6/     manual page, in English and in French
-#   share/doc/virdo/                        copyright, changelog.gz (from debian/, by debhelper)
+#   share/doc/virdo/                        the guide (guide.html); copyright, changelog.gz (from
+#                                           debian/, by debhelper)
 set(VIRDO_INSTALL_BINDIR "games")
 set(VIRDO_INSTALL_PROGRAMDIR "lib/games/virdo")
 set(VIRDO_INSTALL_DATADIR "share/games/virdo")
 set(VIRDO_INSTALL_MANDIR "share/man")
+set(VIRDO_INSTALL_DOCDIR "share/doc/virdo")

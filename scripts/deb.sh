@@ -3,8 +3,9 @@
 # package, with dpkg-buildpackage from debian/, in a folder of their own.
 #
 #   virdo_deb_install_build_deps
-#       installs what building the package needs (its Build-Depends), asking apt only when
-#       something is missing.
+#       installs what building the package needs (its Build-Depends) through one metapackage,
+#       virdo-build-deps, asking apt only when something is missing; then
+#       virdo_deb_build_deps_removal prints the one command that takes them all away again.
 #   virdo_deb_build FOLDER [DPKG-BUILDPACKAGE OPTION...]
 #       copies the game's sources into FOLDER/virdo-VERSION and builds there, without the
 #       tests; the packages land in FOLDER. Sets VIRDO_DEB (the path of virdo_VERSION_ARCH.deb).
@@ -16,12 +17,34 @@ virdo_deb_install_build_deps() {
         && (cd "$VIRDO_ROOT" && dpkg-checkbuilddeps >/dev/null 2>&1); then
         return 0
     fi
-    local sudo=()
+    local sudo=() tools=() p
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installation de ce qu'il faut pour construire le paquet…"
     "${sudo[@]}" apt-get update -qq
-    # build-dep on the source folder reads debian/control, and brings build-essential too.
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y -q --no-install-recommends "$VIRDO_ROOT"
+    # mk-build-deps (devscripts, with equivs) makes the metapackage. Installed here, the two
+    # are marked as installed for something else, so that they go with the build dependencies.
+    for p in devscripts equivs; do
+        [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = 'install ok installed' ] || tools+=("$p")
+    done
+    if [ ${#tools[@]} -gt 0 ]; then
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${tools[@]}"
+        "${sudo[@]}" apt-mark auto "${tools[@]}" >/dev/null
+    fi
+    # Made in a folder of its own (it leaves its .buildinfo and .changes behind).
+    local work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/virdo-build-deps.XXXXXX")
+    (cd "$work" && "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive mk-build-deps --install --remove \
+        --tool 'apt-get -y -q --no-install-recommends' "$VIRDO_ROOT/debian/control")
+    rm -rf "$work"
+}
+
+# The command that removes the build dependencies, when they came with virdo-build-deps.
+virdo_deb_build_deps_removal() {
+    [ "$(dpkg-query -W -f='${Status}' virdo-build-deps 2>/dev/null)" = 'install ok installed' ] || return 0
+    local sudo=''
+    [ "$(id -u)" -eq 0 ] || sudo='sudo '
+    echo "Pour retirer ensuite tout ce qui a servi à construire le paquet (le jeu installé reste) :"
+    echo "  ${sudo}apt-get purge --autoremove virdo-build-deps"
 }
 
 # The files of the sources: those git knows (tracked, or new and not ignored), so that no

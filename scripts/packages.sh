@@ -1,11 +1,12 @@
 # Debian packages the game needs, shared by scripts/play and scripts/test (sourced, not run).
 
 # Build and run: compiler, CMake, Qt 6, the PulseAudio client library (the sound plugin asks
-# the server itself whether it answers), and the free faces the windows' fonts map to.
+# the server itself whether it answers), pandoc (the guide and the manual pages), and the free
+# faces the windows' fonts map to.
 VIRDO_RUN_PACKAGES=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    libqt6multimedia6 qt6-qpa-plugins libpulse-dev pkgconf
+    libqt6multimedia6 qt6-qpa-plugins libpulse-dev pkgconf pandoc
     fonts-liberation fonts-quicksand fonts-dancingscript fonts-dejavu-core
     pulseaudio-utils
 )
@@ -25,8 +26,8 @@ VIRDO_TEST_PACKAGES=(
     # are the build list above, plus debhelper), and what reads it.
     dpkg-dev debhelper file desktop-file-utils appstream libxml2-utils librsvg2-bin
     # What a distribution checks: the package's policy and hardening (hardening-check is in
-    # devscripts), the licences, the manual pages.
-    lintian devscripts reuse man-db
+    # devscripts), the licences, the manual pages; the guide printed to PDF, its pages counted.
+    lintian devscripts reuse man-db weasyprint poppler-utils
     # The fuzz targets (clang's libFuzzer with its sanitizers) and the benchmark's driver.
     clang libclang-rt-14-dev python3
 )

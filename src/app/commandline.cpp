@@ -84,8 +84,14 @@ CommandLine readCommandLine(const QStringList &arguments)
             "Options :\n"
             "  -h, --help     %1\n"
             "  -m, --muet     %2\n"
-            "  -v, --version  %3")
-                        .arg(help.description(), muet.description(), version.description());
+            "  -v, --version  %3\n"
+            "\n"
+            "Le guide pour les parents et les enseignants (les règles, les programmes,\n"
+            "la stratégie gagnante) : « man virdo », et la page à imprimer\n"
+            "%4\n"
+            "que la touche F1 ouvre depuis le jeu.")
+                        .arg(help.description(), muet.description(), version.description(),
+                             QStringLiteral(VIRDO_GUIDE));
     } else if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("VIRDO " VIRDO_VERSION);

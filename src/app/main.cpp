@@ -2,6 +2,7 @@
 #include "config.h"
 #include "app/displayguard.h"
 #include "app/displayloss.h"
+#include "app/guideshortcut.h"
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -60,6 +61,8 @@ int main(int argc, char *argv[])
     // The game ends when it has unloaded its last window, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     virdo::installFontSubstitutions();
+    virdo::GuideShortcut guide(virdo::GuideShortcut::find(QCoreApplication::applicationDirPath()));
+    app.installEventFilter(&guide);
 
     // The sound plugin lies beside the program; it is loaded when the first game begins.
     virdo::PluginSoundPlayer plugin(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_SOUND_PLUGIN));

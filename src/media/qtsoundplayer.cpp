@@ -1,6 +1,7 @@
 #include "media/qtsoundplayer.h"
 
 #include "media/soundloop.h"
+#include "config.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -14,12 +15,24 @@ namespace {
 // is closing not to seem stuck.
 constexpr int shutDownWaitMs = 1500;
 
+// The sound settings of the desktop name each stream after its client, which Qt's engine
+// calls "QtPulseAudio:<pid>": PulseAudio takes the client's name and icon from
+// PULSE_PROP_OVERRIDE as it connects, over the name Qt gives. Set here, before the sound
+// thread starts and so before any connection; one of the user's own is left as it is.
+void nameTheGameForTheSoundServer()
+{
+    if (qEnvironmentVariableIsSet("PULSE_PROP_OVERRIDE"))
+        return;
+    qputenv("PULSE_PROP_OVERRIDE", "application.name=VIRDO application.icon_name=" VIRDO_APP_ID);
+}
+
 } // namespace
 
 QtSoundPlayer::QtSoundPlayer()
     : m_thread(new QThread)
     , m_loop(new SoundLoop)
 {
+    nameTheGameForTheSoundServer();
     m_thread->setObjectName(QStringLiteral("son"));
     m_loop->moveToThread(m_thread);
     // Deferred deletes are run as the thread ends, on the thread itself.

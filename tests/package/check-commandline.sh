@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installed command without any display: --help and --version answer in French and
-# exit 0 (the help names --muet), an unknown option or argument gets one French line and
-# exit 2, and the game itself, with or without --muet, with no display to open, says so in
-# one French line and exits 1.
+# exit 0 (the help names --muet, the manual page and the guide), an unknown option or
+# argument gets one French line and exit 2, and the game itself, with or without --muet,
+# with no display to open, says so in one French line and exits 1.
 # (A display that does not answer is tried by play-installed.sh, which owns :54.)
 #   check-commandline.sh DEB_DIR
 source "$(dirname "$0")/common.sh"
@@ -33,6 +33,10 @@ for option in --help -h; do
         && grep -q -- '^  -m, --muet  *joue sans aucun son$' <<<"$OUT" \
         || fail "$option does not print the French help with --muet: $OUT"
 done
+# The help names the manual page and the guide's page, the one the package installs.
+named=$(grep -Eo '/[^ ]*/guide\.html' <<<"$OUT" || true)
+grep -q '« man virdo »' <<<"$OUT" && [ -n "$named" ] && [ -f "$ROOT$named" ] \
+    || fail "the help does not name 'man virdo' and the installed guide (${named:-none}): $OUT"
 for wrong in --jouer -x -hx -mx --muette fichier; do
     run "$wrong"
     [ "$STATUS" -eq 2 ] && [ -z "$OUT" ] && one_french_line "$ERR" "« $wrong »" \

@@ -3,10 +3,11 @@
 # stripped and without RUNPATH, its debugging symbols in the -dbgsym package, the four game
 # files exactly as in the sources, the menu entry, the icons at every size and the scalable
 # one, the software-centre description, the copyright and changelog, the manual pages, which
-# render.
+# render and tell how to play, and the guide: valid HTML, nothing fetched, no script, printed
+# on two A4 pages at most, its key totals those of the rules.
 #   check-contents.sh DEB_DIR SOURCE_DIR
 source "$(dirname "$0")/common.sh"
-need file identify compare cmp man readelf xmllint rsvg-convert
+need file identify compare cmp man readelf xmllint rsvg-convert weasyprint pdfinfo python3
 deb=$(deb_in "$1")
 src=$2
 
@@ -31,7 +32,7 @@ for n in "${VIRDO_ICON_SIZES[@]}"; do
     expect "usr/share/icons/hicolor/${n}x${n}/apps/$VIRDO_APP_ID.png" -rw-r--r--
 done
 expect "usr/share/icons/hicolor/scalable/apps/$VIRDO_APP_ID.svg" -rw-r--r--
-for f in copyright changelog.gz; do expect "usr/share/doc/virdo/$f" -rw-r--r--; done
+for f in copyright changelog.gz guide.html; do expect "usr/share/doc/virdo/$f" -rw-r--r--; done
 for m in man6 fr/man6; do expect "usr/share/man/$m/virdo.6.gz" -rw-r--r--; done
 # Nothing outside /usr, nothing from the build machine's tree.
 awk '{ print $6 }' <<<"$listing" | grep -Ev '^\./(usr/.*)?$' && fail "files outside /usr"
@@ -89,12 +90,55 @@ cmp "$src/debian/copyright" "$copyright" || fail "the installed copyright is not
 grep -Eq '^License: GPL-3.0-or-later$' "$copyright" && grep -q 'version 3 of the License' "$src/COPYING" || fail "the copyright and COPYING disagree on GPL-3.0-or-later"
 grep -q "^virdo ($VIRDO_VERSION) " <<<"$(gzip -dc "$root/usr/share/doc/virdo/changelog.gz" | sed -n 1p)" || fail "changelog.gz does not start with version $VIRDO_VERSION"
 
-# The manual pages render without groff warnings, each in its language.
-for page in "man6/virdo.6.gz NAME logic" "fr/man6/virdo.6.gz NOM jeu"; do
-    read -r path heading word <<<"$page"
+# The manual pages render without groff warnings, each in its language, with the rules and
+# the programmes (the French one has the whole guide).
+# man_page PATH HEADING WORD SECTION...: the page renders, its first section, whatis line and
+# the sections (extended regular expressions) it must have.
+man_page() {
+    local path=$1 heading=$2 word=$3 out section
+    shift 3
     out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/$path" 2>&1) || fail "man -l $path: $out"
-    grep -Eq '^(troff|man|mandoc|<standard input>):' <<<"$out" && fail "man -l $path warns: $out"
+    grep -Eq '^(troff|man|mandoc|<standard input>|warning):' <<<"$out" && fail "man -l $path warns: $out"
     grep -q "^$heading\$" <<<"$out" || fail "$path has no $heading section"
     grep -Eq "^ +virdo +- +$word " <<<"$out" || fail "$path does not render its whatis line"
-done
+    for section in "$@"; do
+        grep -Eqx -- "$section" <<<"$out" || fail "$path has no section '$section'"
+    done
+}
+man_page man6/virdo.6.gz NAME logic 'HOW TO PLAY' 'THE EIGHT PROGRAMMES'
+man_page fr/man6/virdo.6.gz NOM jeu 'COMMENT JOUER' 'LES HUIT PROGRAMMES' 'POUR L.ADULTE.*STRATÉGIE GAGNANTE'
+
+# The guide: valid HTML; no script, nothing fetched from anywhere (fonts, styles, pictures).
+guide="$root/usr/share/doc/virdo/guide.html"
+out=$(xmllint --html --noout "$guide" 2>&1) && [ -z "$out" ] || fail "the guide is not valid HTML: $out"
+grep -Eiq '<script|<link|<img|<iframe|@import|url\(|src=' "$guide" && fail "the guide loads something: $(grep -Eio '<script|<link|<img|<iframe|@import|url\(|src=' "$guide" | sort -u)"
+grep -q '@media print' "$guide" && grep -q 'size: A4' "$guide" || fail "the guide has no print style for A4"
+# Printed: two A4 pages at most.
+weasyprint "$guide" "$ROOT/guide.pdf" 2>&1 | grep -v '^$' >&2 || true
+info=$(pdfinfo "$ROOT/guide.pdf") || fail "the guide does not print"
+pages=$(awk '/^Pages:/ { print $2 }' <<<"$info")
+grep -Eq '^Page size: +595(\.[0-9]+)? x 841(\.[0-9]+)? pts \(A4\)' <<<"$info" || fail "the guide does not print on A4: $info"
+[ "${pages:-0}" -ge 1 ] && [ "$pages" -le 2 ] || fail "the guide prints on $pages pages, not 2 at most"
+echo "guide printed on $pages A4 pages"
+# Its table of key totals is right: the step is the maximum of the programme plus one, the
+# first key total the remainder of the target divided by the step, each the one before plus
+# the step, the last the target.
+python3 - "$guide" <<'PY' || fail "the guide's key totals are wrong"
+import re, sys
+html = " ".join(open(sys.argv[1], encoding="utf-8").read().split())
+rows = re.findall(r"<tr[^>]*>\s*<td[^>]*>(\d)</td>\s*<td[^>]*>(\d+) = (\d+) × (\d+) \+ <strong>(\d+)</strong></td>\s*<td[^>]*>([^<]*)</td>", html)
+programmes = re.findall(r"<td[^>]*>(\d)</td>\s*<td[^>]*>de 1 à (\d+)</td>\s*<td[^>]*>(\d+)</td>", html)
+assert [r[0] for r in rows] == list("12345678") == [p[0] for p in programmes], (rows, programmes)
+for (prog, target, times, step, first, listed), (_, maximum, objectif) in zip(rows, programmes):
+    target, times, step, first = int(target), int(times), int(step), int(first)
+    assert step == int(maximum) + 1 and target == int(objectif), prog
+    assert target == times * step + first and 1 <= first < step, prog
+    keys = listed.split(", ")
+    assert keys[0] == str(first) and keys[-1] == str(target), prog
+    for before, after in zip(keys, keys[1:]):
+        if "…" not in (before, after):
+            assert int(after) - int(before) == step, (prog, before, after)
+        elif after != "…":
+            assert (int(after) - first) % step == 0, (prog, after)
+PY
 echo "contents OK"

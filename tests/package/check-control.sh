@@ -56,7 +56,7 @@ grep -Eiq '\b(est|jeu|le|calcul)\b' <<<"$synopsis$long" && fail "description has
 dsc="$(dirname "$deb")/virdo_${VIRDO_VERSION}.dsc"
 [ -f "$dsc" ] || fail "no source package $dsc"
 build_depends=$(sed -n '/^Build-Depends:/,/^[A-Z]/p' "$dsc" | sed '$d' | tr -d '\n')
-for p in debhelper-compat cmake qt6-base-dev qt6-multimedia-dev; do
+for p in debhelper-compat cmake qt6-base-dev qt6-multimedia-dev pandoc; do
     grep -q -- "$p" <<<"$build_depends" || fail "Build-Depends lacks $p: $build_depends"
 done
 grep -q '^Format: 3.0 (native)$' "$dsc" || fail "the source package is not 3.0 (native)"

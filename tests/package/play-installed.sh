@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The installed game, started the way its menu entry starts it, plays a whole game and shows
 # the victory picture from the installed game files and plays the victory tune through the
-# installed sound plugin; its window class is the one the menu entry names. Then the entry's
-# second action, "Jouer sans le son", plays a game to its victory without a sound: nothing
-# is heard, the game never connects to the sound server and never loads the sound plugin.
-# Before the X server starts, the game on the dead display exits 1.
+# installed sound plugin, which the sound server knows as VIRDO with the game's icon; its
+# window class is the one the menu entry names; F1 asks the desktop's browser (a stand-in
+# xdg-open) for the installed guide. Then the guide's local menu entry for a silent classroom
+# is made as the guide says: the menu takes it before the package's, it starts what the
+# entry's action "Jouer sans le son" starts, and it plays a game to its victory without a
+# sound: nothing is heard, the game never connects to the sound server and never loads the
+# sound plugin. Before the X server starts, the game on the dead display exits 1.
 #
 # The package is unpacked into a scratch root; Exec= and Path= are read from the installed
 # desktop entry and pointed into that root; the game runs on a private X server (:54 or the
@@ -106,7 +109,18 @@ on_failure() {
 }
 die() { on_failure; fail "$@"; }
 
-start_game "${argv[@]}"
+# F1 asks the desktop for the installed guide: here a stand-in xdg-open (what Qt's desktop
+# services start for a file on a desktop it does not know) writes down the address.
+scratch_dir navigateur
+browser=$SCRATCH
+printf '#!/bin/sh\necho "$@" >>"%s/asked"\n' "$browser" >"$browser/xdg-open"
+chmod +x "$browser/xdg-open"
+PATH="$browser:$PATH" start_game "${argv[@]}"
+guide_url="file://$(readlink -f "$root/usr/share/doc/virdo/guide.html")"
+xdotool key --window "$main" F1
+asked_guide() { [ "$(cat "$browser/asked" 2>/dev/null)" = "$guide_url" ]; }
+wait_until 10 asked_guide || die "F1 asks the browser for '$(cat "$browser/asked" 2>/dev/null)', not $guide_url"
+echo "F1 opens $guide_url"
 
 # Docks tie the window to the menu entry by the class part of WM_CLASS.
 wm_class=$(xprop -id "$main" WM_CLASS | sed -nE 's/^WM_CLASS\(STRING\) = "[^"]*", "([^"]*)"$/\1/p')
@@ -166,6 +180,11 @@ rms=$(pulse_env_rms "$PULSE_ENV_DIR/capture.wav" 0.3 1.2)
 awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.05) }' || die "no victory tune heard (RMS ${rms:-none})"
 grep -q 'module de son' "$logs/game.log" && die "the installed game did not load its sound plugin"
 echo "victory tune heard (RMS $rms)"
+# The desktop's sound settings show the game by its name and icon.
+inputs=$(pactl list sink-inputs)
+grep -q 'application.name = "VIRDO"' <<<"$inputs" && grep -q "application.icon_name = \"$VIRDO_APP_ID\"" <<<"$inputs" \
+    || die "the sound server does not know the game as VIRDO with its icon: $(grep -E 'application\.(name|icon_name)' <<<"$inputs")"
+echo "the sound server knows the game as VIRDO, icon $VIRDO_APP_ID"
 
 # ---- FIN, then NON: the game ends by itself ------------------------------------------
 # end_game: FIN, then NON; the game must end with status 0.
@@ -182,8 +201,30 @@ end_game() {
 end_game
 echo "installed game played to the end OK"
 
-# ---- Jouer sans le son: a game to its victory, and no sound anywhere ------------------
-start_game "${silent_argv[@]}"
+# ---- A silent classroom: the guide's local entry, which the menu takes first ---------
+# xdg_entry: the entry a menu takes for the game, the first along the data folders of XDG's
+# default (/usr/local/share/ before /usr/share/), inside the scratch root.
+xdg_entry() {
+    local dir
+    for dir in /usr/local/share /usr/share; do
+        [ -f "$root$dir/applications/$VIRDO_APP_ID.desktop" ] && { echo "$root$dir/applications/$VIRDO_APP_ID.desktop"; return 0; }
+    done
+    return 1
+}
+[ "$(xdg_entry)" = "$desktop" ] || die "without a local entry the menu takes $(xdg_entry), not the package's"
+# The guide's own commands, with their folders inside the scratch root.
+recipe=$(xmllint --html --xpath 'string(//pre[@id="classe-muette"])' "$root/usr/share/doc/virdo/guide.html")
+[ -n "$recipe" ] || die "the guide has no commands for a silent classroom"
+bash -euc "$(sed -E "s#(^|[ >])/usr/#\1$root/usr/#g" <<<"$recipe")" || die "the guide's commands fail: $recipe"
+classroom=$(xdg_entry)
+[ "$classroom" = "$root/usr/local/share/applications/$VIRDO_APP_ID.desktop" ] || die "the menu takes $classroom, not the local entry"
+classroom_line=$(desktop_key "$classroom" Exec)
+[ "$classroom_line" = "$silent_line" ] || die "the local entry starts '$classroom_line', not what « Jouer sans le son » starts"
+mapfile -t classroom_argv < <(menu_command "$classroom_line")
+echo "the menu takes the local entry: Exec=$classroom_line"
+
+# ---- The main entry, silent: a game to its victory, and no sound anywhere --------------
+start_game "${classroom_argv[@]}"
 play_to_victory
 pulse_env_record "$PULSE_ENV_DIR/silence.wav" || die "the sound cannot be recorded"
 pulse_env_wait_recorded "$PULSE_ENV_DIR/silence.wav" 1.6 || die "the recording stalls"
