@@ -2,6 +2,7 @@
 #include "config.h"
 #include "app/displayguard.h"
 #include "app/displayloss.h"
+#include "app/sessionbus.h"
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -49,6 +50,7 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    virdo::joinOnlyAnExistingSessionBus();
     virdo::DisplayGuard displayGuard;
     QApplication app(argc, argv);
     displayGuard.done();
