@@ -8,6 +8,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QThread>
 
@@ -96,8 +97,29 @@ void SoundLoop::play(const QString &filePath)
     m_sink = new QAudioSink(output, format);
     auto *tune = new LoopDevice(std::move(wave->samples), m_sink);
     tune->open(QIODevice::ReadOnly);
+    // The server may refuse the stream at once or a moment later (out of memory for the
+    // shared buffers under a tight ulimit -v, a server that dies): the tune is then lost.
+    connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, filePath](QAudio::State state) {
+        if (sink == m_sink && state == QAudio::StoppedState && sink->error() != QAudio::NoError)
+            giveUp(filePath);
+    });
     m_sink->start(tune);
-    emit looping(filePath);
+    if (m_sink && m_sink->error() != QAudio::NoError) {
+        giveUp(filePath);
+        return;
+    }
+    if (m_sink)
+        emit looping(filePath);
+}
+
+void SoundLoop::giveUp(const QString &filePath)
+{
+    if (!m_failureReported)
+        qWarning("le son ne peut pas être joué : %s (le jeu continue sans son)", qUtf8Printable(QFileInfo(filePath).fileName()));
+    m_failureReported = true;
+    m_sink->deleteLater();
+    m_sink = nullptr;
+    emit refused(filePath);
 }
 
 void SoundLoop::stop()
