@@ -81,9 +81,9 @@ int main(int argc, char *argv[])
         virdo::Jeu jeu(son, hasard, messages, annonces);
         // The main window's own icon: decoded once for both.
         QApplication::setWindowIcon(jeu.ressources().icon(":/icons/virdo.ico"));
-        // The display going away (a logout, the compositor's end) ends the game as every end does: the sound lets
-        // go of its thread (a silent game has none, and the plugin was never loaded), then
-        // the program leaves.
+        // The display going away (a logout, the compositor's end) ends the game as every end
+        // does: the sound lets go of its thread (a silent game has none, and the plugin was
+        // never loaded), then the program leaves.
         const virdo::DisplayLoss displayLoss(QGuiApplication::platformName(), [&son] {
             if (!son.release())
                 leaveWithoutSound();

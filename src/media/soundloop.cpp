@@ -12,6 +12,8 @@
 #include <QMediaDevices>
 #include <QThread>
 
+#include <utility>
+
 namespace virdo {
 
 namespace {
@@ -100,11 +102,12 @@ void SoundLoop::play(const QString &filePath)
     // The server may refuse the stream at once or a moment later (out of memory for the
     // shared buffers under a tight ulimit -v, a server that dies): the tune is then lost.
     connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, filePath](QAudio::State state) {
-        if (sink == m_sink && state == QAudio::StoppedState && sink->error() != QAudio::NoError)
+        const QAudio::Error error = sink->error();
+        if (sink == m_sink && state == QAudio::StoppedState && error != QAudio::NoError && error != QAudio::UnderrunError)
             giveUp(filePath);
     });
     m_sink->start(tune);
-    if (m_sink && m_sink->error() != QAudio::NoError) {
+    if (m_sink && m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
         giveUp(filePath);
         return;
     }
@@ -126,13 +129,14 @@ void SoundLoop::stop()
 {
     if (!m_sink)
         return;
-    m_sink->stop();
+    // No longer the tune that plays: its stop is not taken for a failure.
+    QAudioSink *sink = std::exchange(m_sink, nullptr);
+    sink->stop();
     // Qt's PulseAudio sink runs the pending events while it is destroyed. Destroyed here, it
     // would run the commands queued behind this one in the middle of it (a play right after
     // a stop would start its tune and then lose its samples): it goes later, from the
     // thread's own event loop, or as the thread ends.
-    m_sink->deleteLater();
-    m_sink = nullptr;
+    sink->deleteLater();
     emit silent();
 }
 
