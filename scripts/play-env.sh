@@ -14,7 +14,8 @@
 #                                      Xvfb at 96 dpi (15 twips a pixel) on the first free
 #                                      display from VIRDO_E2E_DISPLAY, else FIRST; exports
 #                                      DISPLAY; DIR gets x.log; with X_ENV_SERVER=Xvnc, a
-#                                      screen that xrandr -s resizes
+#                                      screen that xrandr -s resizes; X_ENV_DEPTH sets
+#                                      Xvfb's colour depth (24)
 #   x_env_free_display FIRST           that display's number, without starting it
 #   x_env_stop                         ends the game, openbox and the X server
 #   game_start FOLDER COMMAND...       the game run in FOLDER on this display, its output
@@ -102,7 +103,7 @@ x_env_start() {
         setsid Xvnc ":$n" -geometry "$3" -depth 24 -dpi 96 -SecurityTypes None -rfbport -1 -nolisten tcp \
             >>"$log" 2>&1 &
     else
-        setsid Xvfb ":$n" -screen 0 "${3}x24" -dpi 96 -nolisten tcp -noreset >>"$log" 2>&1 &
+        setsid Xvfb ":$n" -screen 0 "${3}x${X_ENV_DEPTH:-24}" -dpi 96 -nolisten tcp -noreset >>"$log" 2>&1 &
     fi
     X_ENV_XVFB_PID=$!
     export DISPLAY=":$n"

@@ -3,6 +3,9 @@
 #include "app/displayguard.h"
 #include "app/displayloss.h"
 #include "app/guideshortcut.h"
+#include "app/platformchoice.h"
+#include "app/screencolours.h"
+#include "app/sessionbus.h"
 #include "engine/generateur.h"
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -50,9 +53,13 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    virdo::joinOnlyAnExistingSessionBus();
+    virdo::chooseDisplayPlatform();
     virdo::DisplayGuard displayGuard;
     QApplication app(argc, argv);
     displayGuard.done();
+    if (!virdo::screenHasEnoughColours())
+        return 1;
     QApplication::setApplicationName(QStringLiteral("VIRDO"));
     QApplication::setApplicationVersion(QStringLiteral(VIRDO_VERSION));
     // Ties the windows to the menu entry: the desktop file name is Wayland's app id; on X11
@@ -77,10 +84,10 @@ int main(int argc, char *argv[])
         virdo::Jeu jeu(son, hasard, messages, annonces);
         // The main window's own icon: decoded once for both.
         QApplication::setWindowIcon(jeu.ressources().icon(":/icons/virdo.ico"));
-        // The display going away (a logout) ends the game as every end does: the sound lets
-        // go of its thread (a silent game has none, and the plugin was never loaded), then
-        // the program leaves.
-        const virdo::DisplayLoss displayLoss([&son] {
+        // The display going away (a logout, the compositor's end) ends the game as every end
+        // does: the sound lets go of its thread (a silent game has none, and the plugin was
+        // never loaded), then the program leaves.
+        const virdo::DisplayLoss displayLoss(QGuiApplication::platformName(), [&son] {
             if (!son.release())
                 leaveWithoutSound();
         });

@@ -8,8 +8,11 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QThread>
+
+#include <utility>
 
 namespace virdo {
 
@@ -96,21 +99,44 @@ void SoundLoop::play(const QString &filePath)
     m_sink = new QAudioSink(output, format);
     auto *tune = new LoopDevice(std::move(wave->samples), m_sink);
     tune->open(QIODevice::ReadOnly);
+    // The server may refuse the stream at once or a moment later (out of memory for the
+    // shared buffers under a tight ulimit -v, a server that dies): the tune is then lost.
+    connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, filePath](QAudio::State state) {
+        const QAudio::Error error = sink->error();
+        if (sink == m_sink && state == QAudio::StoppedState && error != QAudio::NoError && error != QAudio::UnderrunError)
+            giveUp(filePath);
+    });
     m_sink->start(tune);
-    emit looping(filePath);
+    if (m_sink && m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
+        giveUp(filePath);
+        return;
+    }
+    if (m_sink)
+        emit looping(filePath);
+}
+
+void SoundLoop::giveUp(const QString &filePath)
+{
+    if (!m_failureReported)
+        qWarning("le son ne peut pas être joué : %s (le jeu continue sans son)", qUtf8Printable(QFileInfo(filePath).fileName()));
+    m_failureReported = true;
+    m_sink->deleteLater();
+    m_sink = nullptr;
+    emit refused(filePath);
 }
 
 void SoundLoop::stop()
 {
     if (!m_sink)
         return;
-    m_sink->stop();
+    // No longer the tune that plays: its stop is not taken for a failure.
+    QAudioSink *sink = std::exchange(m_sink, nullptr);
+    sink->stop();
     // Qt's PulseAudio sink runs the pending events while it is destroyed. Destroyed here, it
     // would run the commands queued behind this one in the middle of it (a play right after
     // a stop would start its tune and then lose its samples): it goes later, from the
     // thread's own event loop, or as the thread ends.
-    m_sink->deleteLater();
-    m_sink = nullptr;
+    sink->deleteLater();
     emit silent();
 }
 

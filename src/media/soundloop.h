@@ -41,9 +41,12 @@ private:
     // again each time. Qt's engine connects when it starts and, when the server was not
     // there, stays silent for the rest of the process.
     bool reachServer();
+    // The sound system refused the tune that was to play: said once in the process.
+    void giveUp(const QString &filePath);
 
     bool m_engineStarted = false;
     bool m_absenceReported = false;
+    bool m_failureReported = false;
     // The tune that plays, or null. Its samples are a child of the sink that reads them, so
     // they last as long as it.
     QAudioSink *m_sink = nullptr;
