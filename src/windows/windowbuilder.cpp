@@ -2,6 +2,7 @@
 
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
+#include "windows/screenfit.h"
 #include "windows/twips.h"
 #include "windows/windowresources.h"
 #include "windows/wrapbutton.h"
@@ -14,18 +15,20 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace virdo {
 
 namespace {
 
-QFont fontFor(const FontChoice &choice)
+QFont fontFor(const FontChoice &choice, double scale)
 {
     QFont font(QString::fromUtf8(choice.face));
-    font.setPointSizeF(choice.points);
+    font.setPointSizeF(choice.points * scale);
     font.setBold(choice.bold);
     font.setItalic(choice.italic);
     return font;
@@ -38,6 +41,45 @@ void setColour(QWidget *widget, QPalette::ColorRole role, int rgb)
     QPalette palette = widget->palette();
     palette.setColor(role, QColor::fromRgb(QRgb(rgb)));
     widget->setPalette(palette);
+}
+
+// The system colours the windows were drawn with: the 3-D face behind labels and windows
+// (as light desktops draw it), black text on it, and white inside text boxes.
+constexpr int designFace = 0xEFEFEF;
+constexpr int designFaceText = 0x000000;
+constexpr int designBoxBase = 0xFFFFFF;
+
+// Contrast ratio of two colours, from 1 (the same) to 21 (black on white), as readability
+// guidelines measure it.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Text reads on a background with a contrast of 4.5, or as well as it did on the design's own
+// (red on the face never reaches 4.5).
+bool readsOn(int text, const QColor &background, int design)
+{
+    if (text == defaultColour)
+        return true;
+    const QColor colour = QColor::fromRgb(QRgb(text));
+    const double needed = std::min(4.5, contrast(colour, QColor::fromRgb(QRgb(design))));
+    return contrast(colour, background) >= needed;
+}
+
+// A control whose text colour is fixed gets a background of its own: the table's, else the
+// theme's own as long as that text reads on it (a dark theme's is too dark), else the design's.
+int backgroundFor(const ControlRow &row, const QColor &themed, int design)
+{
+    if (row.background != defaultColour || row.textColour == defaultColour)
+        return row.background;
+    return readsOn(row.textColour, themed, design) ? int(themed.rgb() & 0xFFFFFF) : design;
 }
 
 QWidget *createControl(const ControlRow &row, QWidget *window)
@@ -55,14 +97,14 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         if (row.maxLength > 0)
             box->setMaxLength(row.maxLength);
         setColour(box, QPalette::Text, row.textColour);
-        setColour(box, QPalette::Base, row.background);
+        setColour(box, QPalette::Base, backgroundFor(row, box->palette().color(QPalette::Base), designBoxBase));
         return box;
     }
     case Kind::MultiLineTextBox: {
         auto *box = new MultiLineBox(window);
         box->setText(text);
         setColour(box, QPalette::Text, row.textColour);
-        setColour(box, QPalette::Base, row.background);
+        setColour(box, QPalette::Base, backgroundFor(row, box->palette().color(QPalette::Base), designBoxBase));
         return box;
     }
     case Kind::Label: {
@@ -72,7 +114,7 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
         setColour(label, QPalette::WindowText, row.textColour);
-        setColour(label, QPalette::Window, row.background);
+        setColour(label, QPalette::Window, backgroundFor(row, window->palette().color(QPalette::Window), designFace));
         return label;
     }
     case Kind::CheckBox:
@@ -129,6 +171,14 @@ void condenseToFit(QLabel *label, int width, int height)
     label->setFont(font);
 }
 
+// Whether every label that shows the window's background through it reads on that colour.
+bool labelsRead(const WindowTable &table, const QColor &window)
+{
+    return std::all_of(table.controls.begin(), table.controls.end(), [&](const ControlRow &row) {
+        return row.kind != Kind::Label || row.background != defaultColour || readsOn(row.textColour, window, designFace);
+    });
+}
+
 } // namespace
 
 std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, WindowResources &resources)
@@ -137,12 +187,27 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, Wi
     window->setWindowTitle(QString::fromUtf8(table.caption));
     if (table.icon)
         window->setWindowIcon(resources.icon(table.icon));
-    if (table.font.face)
-        window->setFont(fontFor(table.font));
     if (table.background != defaultColour) {
         setColour(window, QPalette::Window, table.background);
         window->setAutoFillBackground(true);
+    } else if (!labelsRead(table, window->palette().color(QPalette::Window))) {
+        // The labels are painted on the window: on a theme they do not read on, the window
+        // takes the design's face, with the design's text on it for the labels of no colour.
+        setColour(window, QPalette::Window, designFace);
+        setColour(window, QPalette::WindowText, designFaceText);
+        window->setAutoFillBackground(true);
     }
+
+    // On the screen it opens on, at the size that fits there.
+    window->setScreen(screenForNewWindow(window));
+    const QSize design(twipsToPixelsX(window, table.clientWidth), twipsToPixelsY(window, table.clientHeight));
+    const QMargins frame = resources.expectedFrame().isNull() ? assumedFrame() : resources.expectedFrame();
+    QScreen *screen = window->screen();
+    // Never below the design's own pixels at 96 dpi: the smallest captions would not read.
+    const double scale = scaleToFit(design, frame, screen->availableGeometry(), 1.0 / screen->devicePixelRatio());
+    setTwipsScale(window, scale);
+    if (table.font.face)
+        window->setFont(fontFor(table.font, scale));
 
     const QSize client(twipsToPixelsX(window, table.clientWidth), twipsToPixelsY(window, table.clientHeight));
     if (table.fixedFrame)
@@ -160,7 +225,7 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, Wi
         if (row->kind == Kind::TextBox && !row->shown)
             control->installEventFilter(new RelayoutWhenShown(control));
         if (row->font.face)
-            control->setFont(fontFor(row->font));
+            control->setFont(fontFor(row->font, scale));
         if (row->kind == Kind::Label)
             condenseToFit(qobject_cast<QLabel *>(control), twipsToPixelsX(window, row->width),
                           twipsToPixelsY(window, row->height));
