@@ -33,7 +33,10 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.translate(inside.topLeft());
     // A window made smaller to fit its screen shows its picture in the same proportion.
     const double scale = twipsScale(this);
-    painter.scale(scale, scale);
+    if (scale != 1.0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(scale, scale);
+    }
     painter.drawPixmap(QPoint(), m_picture);
 }
 

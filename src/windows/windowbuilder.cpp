@@ -1,5 +1,6 @@
 #include "windows/windowbuilder.h"
 
+#include "windows/colours.h"
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
 #include "windows/screenfit.h"
@@ -18,7 +19,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace virdo {
@@ -41,45 +41,6 @@ void setColour(QWidget *widget, QPalette::ColorRole role, int rgb)
     QPalette palette = widget->palette();
     palette.setColor(role, QColor::fromRgb(QRgb(rgb)));
     widget->setPalette(palette);
-}
-
-// The system colours the windows were drawn with: the 3-D face behind labels and windows
-// (as light desktops draw it), black text on it, and white inside text boxes.
-constexpr int designFace = 0xEFEFEF;
-constexpr int designFaceText = 0x000000;
-constexpr int designBoxBase = 0xFFFFFF;
-
-// Contrast ratio of two colours, from 1 (the same) to 21 (black on white), as readability
-// guidelines measure it.
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// Text reads on a background with a contrast of 4.5, or as well as it did on the design's own
-// (red on the face never reaches 4.5).
-bool readsOn(int text, const QColor &background, int design)
-{
-    if (text == defaultColour)
-        return true;
-    const QColor colour = QColor::fromRgb(QRgb(text));
-    const double needed = std::min(4.5, contrast(colour, QColor::fromRgb(QRgb(design))));
-    return contrast(colour, background) >= needed;
-}
-
-// A control whose text colour is fixed gets a background of its own: the table's, else the
-// theme's own as long as that text reads on it (a dark theme's is too dark), else the design's.
-int backgroundFor(const ControlRow &row, const QColor &themed, int design)
-{
-    if (row.background != defaultColour || row.textColour == defaultColour)
-        return row.background;
-    return readsOn(row.textColour, themed, design) ? int(themed.rgb() & 0xFFFFFF) : design;
 }
 
 QWidget *createControl(const ControlRow &row, QWidget *window)
@@ -169,14 +130,6 @@ void condenseToFit(QLabel *label, int width, int height)
     QFont font = label->font();
     font.setStretch(std::max(80, 100 * width / needed));
     label->setFont(font);
-}
-
-// Whether every label that shows the window's background through it reads on that colour.
-bool labelsRead(const WindowTable &table, const QColor &window)
-{
-    return std::all_of(table.controls.begin(), table.controls.end(), [&](const ControlRow &row) {
-        return row.kind != Kind::Label || row.background != defaultColour || readsOn(row.textColour, window, designFace);
-    });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "pilote.h"
 
+#include "windows/colours.h"
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
 #include "windows/twips.h"
@@ -24,7 +25,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <tuple>
 
@@ -580,18 +580,6 @@ void TestWindowTables::windowBackgroundIsPainted()
     QCOMPARE(shot.pixelColor(spot), colour.isValid() ? colour : QApplication::palette().color(QPalette::Window));
 }
 
-// Contrast ratio of two colours, 1 to 21, as readability guidelines measure it.
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // On a dark desktop theme, the controls whose colours the design fixes keep a background of
 // their own that their text reads on, as seen on screen: 4.5 or better, or for red on the
 // face (3.5 as designed) no worse than the design. Liste, of the theme's colours, sits on the
@@ -640,7 +628,7 @@ void TestWindowTables::fixedColoursReadOnADarkTheme()
                                          [](const auto &a, const auto &b) { return a.second < b.second; })->first;
     double best = 1;
     for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
-        best = std::max(best, contrast(QColor(*it), QColor(ground)));
+        best = std::max(best, virdo::contrast(QColor(*it), QColor(ground)));
     QVERIFY2(best >= floor, qPrintable(QStringLiteral("contrast %1 on %2").arg(best, 0, 'f', 2).arg(QColor(ground).name())));
 }
 
