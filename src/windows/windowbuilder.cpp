@@ -132,6 +132,17 @@ void condenseToFit(QLabel *label, int width, int height)
     label->setFont(font);
 }
 
+// Made smaller to fit a screen, a label of several lines can come out taller than its place,
+// its lines rounded to whole pixels: its font gives way a little more, until they fit.
+void shrinkLinesToFit(QLabel *label, int width, int height)
+{
+    QFont font = label->font();
+    for (int step = 0; step < 10 && label->heightForWidth(width) > height; ++step) {
+        font.setPointSizeF(font.pointSizeF() * 0.98);
+        label->setFont(font);
+    }
+}
+
 } // namespace
 
 std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, WindowResources &resources)
@@ -179,9 +190,14 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, Wi
             control->installEventFilter(new RelayoutWhenShown(control));
         if (row->font.face)
             control->setFont(fontFor(row->font, scale));
-        if (row->kind == Kind::Label)
-            condenseToFit(qobject_cast<QLabel *>(control), twipsToPixelsX(window, row->width),
-                          twipsToPixelsY(window, row->height));
+        if (row->kind == Kind::Label) {
+            auto *label = qobject_cast<QLabel *>(control);
+            const int width = twipsToPixelsX(window, row->width);
+            const int height = twipsToPixelsY(window, row->height);
+            condenseToFit(label, width, height);
+            if (scale < 1.0)
+                shrinkLinesToFit(label, width, height);
+        }
         if (row->accessibleName)
             control->setAccessibleName(QString::fromUtf8(row->accessibleName));
         control->setGeometry(twipsToPixelsX(window, row->left), twipsToPixelsY(window, row->top),

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -70,6 +71,9 @@ void TestWindowScreens::mainWindowFitsThePrimary()
     QCOMPARE(fin->x(), qRound(496 * scale));
     QCOMPARE(fin->width(), qRound(105 * scale));
     QCOMPARE(fin->font().pointSizeF(), 14.25 * scale);
+    // Every label still shows all its lines: Liste its eight digits.
+    for (const QLabel *label : w.findChildren<QLabel *>())
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
 }
 
 // The replay and victory windows, and the main window of the next game, open on the monitor
