@@ -73,8 +73,11 @@ void GameWindow::showClearOf(QWidget *control)
 {
     QWidget *beside = control->window();
     // Both above a window that covers the game (a full-screen one): the control must show.
+    // The window the child just played in is active already, and a screen reader need not
+    // hear it named again.
     beside->raise();
-    beside->activateWindow();
+    if (!beside->isActiveWindow())
+        beside->activateWindow();
 
     QScreen *screen = beside->screen();
     const QRect area = screen->availableGeometry();
