@@ -51,9 +51,9 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
     m_annonces.announce(&eureka, {cri});
     if (const auto image = loadPicture(fichierDeLImage(joueurGagne ? Image::Victoire : Image::Defaite)))
         eureka.pictureBox(EurekaControl::Photo)->setPicture(*image);
-    eureka.show();
-    // Shown again in a later game, it would come up under the newer main window.
-    eureka.raise();
+    // Shown again in a later game, it would come up under the newer main window; FIN stays
+    // in sight beside it.
+    eureka.showClearOf(fin);
     m_son.playLoop(joueurGagne ? Son::Victoire : Son::Defaite);
     eureka.multiLineBox(EurekaControl::CRI)->setText(cri);
 }

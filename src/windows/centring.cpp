@@ -123,6 +123,34 @@ QPoint placeInside(const QRect &frame, const QRect &area)
     return inside.topLeft();
 }
 
+QPoint placeClearOf(const QRect &frame, const QRect &area, const QRect &avoid)
+{
+    const QPoint inside = placeInside(frame, area);
+    const auto covered = [&](const QPoint &corner) {
+        const QRect overlap = QRect(corner, frame.size()) & avoid;
+        return overlap.isEmpty() ? 0 : overlap.width() * overlap.height();
+    };
+    if (covered(inside) == 0)
+        return inside;
+    // The frame just past each side of AVOID, then kept inside the area.
+    const QPoint sides[] = {
+        {avoid.left() - frame.width(), inside.y()},
+        {avoid.right() + 1, inside.y()},
+        {inside.x(), avoid.top() - frame.height()},
+        {inside.x(), avoid.bottom() + 1},
+    };
+    QPoint best = inside;
+    for (const QPoint &side : sides) {
+        const QPoint corner = placeInside(QRect(side, frame.size()), area);
+        const bool better = covered(corner) < covered(best)
+                || (covered(corner) == covered(best)
+                    && (corner - inside).manhattanLength() < (best - inside).manhattanLength());
+        if (better)
+            best = corner;
+    }
+    return best;
+}
+
 void keepOnScreen(QWidget *window)
 {
     new GardeSurEcran(window);

@@ -28,4 +28,9 @@ void keepOnScreen(QWidget *window);
 // its title bar, on the area's.
 QPoint placeInside(const QRect &frame, const QRect &area);
 
+// Where the top-left corner of FRAME goes for the frame to be inside AREA and clear of AVOID:
+// where placeInside puts it when that is clear; else moved the least to one side of AVOID
+// that has room; where no side has, the place inside that covers the least of it.
+QPoint placeClearOf(const QRect &frame, const QRect &area, const QRect &avoid);
+
 } // namespace virdo

@@ -28,6 +28,12 @@ public:
 
     const WindowTable &table() const { return m_table; }
 
+    // Shows the window above the game, on the screen of CONTROL's window and clear of
+    // CONTROL, which comes up with its window from under any other. The first showing puts
+    // it at the top-left of that screen, where a new window goes by default; later ones keep
+    // the window where it was, as long as it leaves CONTROL in sight.
+    void showClearOf(QWidget *control);
+
 signals:
     // The player closed the window through its frame; what else follows is the game's choice.
     void closeRequested();
@@ -48,7 +54,9 @@ private:
     QWidget *controlOf(std::size_t row, Kind kind) const;
 
     const WindowTable &m_table;
+    WindowResources &m_resources;
     std::vector<QWidget *> m_controls; // in the order of the table
+    bool m_placed = false;
 };
 
 } // namespace virdo

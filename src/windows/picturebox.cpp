@@ -1,5 +1,7 @@
 #include "windows/picturebox.h"
 
+#include "windows/twips.h"
+
 #include <QPainter>
 
 namespace virdo {
@@ -28,7 +30,14 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    painter.drawPixmap(inside.topLeft(), m_picture);
+    painter.translate(inside.topLeft());
+    // A window made smaller to fit its screen shows its picture in the same proportion.
+    const double scale = twipsScale(this);
+    if (scale != 1.0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(scale, scale);
+    }
+    painter.drawPixmap(QPoint(), m_picture);
 }
 
 } // namespace virdo

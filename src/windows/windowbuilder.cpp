@@ -1,7 +1,9 @@
 #include "windows/windowbuilder.h"
 
+#include "windows/colours.h"
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
+#include "windows/screenfit.h"
 #include "windows/twips.h"
 #include "windows/windowresources.h"
 #include "windows/wrapbutton.h"
@@ -14,6 +16,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -22,10 +25,10 @@ namespace virdo {
 
 namespace {
 
-QFont fontFor(const FontChoice &choice)
+QFont fontFor(const FontChoice &choice, double scale)
 {
     QFont font(QString::fromUtf8(choice.face));
-    font.setPointSizeF(choice.points);
+    font.setPointSizeF(choice.points * scale);
     font.setBold(choice.bold);
     font.setItalic(choice.italic);
     return font;
@@ -55,14 +58,14 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         if (row.maxLength > 0)
             box->setMaxLength(row.maxLength);
         setColour(box, QPalette::Text, row.textColour);
-        setColour(box, QPalette::Base, row.background);
+        setColour(box, QPalette::Base, backgroundFor(row, box->palette().color(QPalette::Base), designBoxBase));
         return box;
     }
     case Kind::MultiLineTextBox: {
         auto *box = new MultiLineBox(window);
         box->setText(text);
         setColour(box, QPalette::Text, row.textColour);
-        setColour(box, QPalette::Base, row.background);
+        setColour(box, QPalette::Base, backgroundFor(row, box->palette().color(QPalette::Base), designBoxBase));
         return box;
     }
     case Kind::Label: {
@@ -72,7 +75,7 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
         setColour(label, QPalette::WindowText, row.textColour);
-        setColour(label, QPalette::Window, row.background);
+        setColour(label, QPalette::Window, backgroundFor(row, window->palette().color(QPalette::Window), designFace));
         return label;
     }
     case Kind::CheckBox:
@@ -129,6 +132,17 @@ void condenseToFit(QLabel *label, int width, int height)
     label->setFont(font);
 }
 
+// Made smaller to fit a screen, a label of several lines can come out taller than its place,
+// its lines rounded to whole pixels: its font gives way a little more, until they fit.
+void shrinkLinesToFit(QLabel *label, int width, int height)
+{
+    QFont font = label->font();
+    for (int step = 0; step < 10 && label->heightForWidth(width) > height; ++step) {
+        font.setPointSizeF(font.pointSizeF() * 0.98);
+        label->setFont(font);
+    }
+}
+
 } // namespace
 
 std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, WindowResources &resources)
@@ -137,12 +151,27 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, Wi
     window->setWindowTitle(QString::fromUtf8(table.caption));
     if (table.icon)
         window->setWindowIcon(resources.icon(table.icon));
-    if (table.font.face)
-        window->setFont(fontFor(table.font));
     if (table.background != defaultColour) {
         setColour(window, QPalette::Window, table.background);
         window->setAutoFillBackground(true);
+    } else if (!labelsRead(table, window->palette().color(QPalette::Window))) {
+        // The labels are painted on the window: on a theme they do not read on, the window
+        // takes the design's face, with the design's text on it for the labels of no colour.
+        setColour(window, QPalette::Window, designFace);
+        setColour(window, QPalette::WindowText, designFaceText);
+        window->setAutoFillBackground(true);
     }
+
+    // On the screen it opens on, at the size that fits there.
+    window->setScreen(screenForNewWindow(window));
+    const QSize design(twipsToPixelsX(window, table.clientWidth), twipsToPixelsY(window, table.clientHeight));
+    const QMargins frame = resources.expectedFrame().isNull() ? assumedFrame() : resources.expectedFrame();
+    QScreen *screen = window->screen();
+    // Never below the design's own pixels at 96 dpi: the smallest captions would not read.
+    const double scale = scaleToFit(design, frame, screen->availableGeometry(), 1.0 / screen->devicePixelRatio());
+    setTwipsScale(window, scale);
+    if (table.font.face)
+        window->setFont(fontFor(table.font, scale));
 
     const QSize client(twipsToPixelsX(window, table.clientWidth), twipsToPixelsY(window, table.clientHeight));
     if (table.fixedFrame)
@@ -160,10 +189,15 @@ std::vector<QWidget *> buildWindow(QWidget *window, const WindowTable &table, Wi
         if (row->kind == Kind::TextBox && !row->shown)
             control->installEventFilter(new RelayoutWhenShown(control));
         if (row->font.face)
-            control->setFont(fontFor(row->font));
-        if (row->kind == Kind::Label)
-            condenseToFit(qobject_cast<QLabel *>(control), twipsToPixelsX(window, row->width),
-                          twipsToPixelsY(window, row->height));
+            control->setFont(fontFor(row->font, scale));
+        if (row->kind == Kind::Label) {
+            auto *label = qobject_cast<QLabel *>(control);
+            const int width = twipsToPixelsX(window, row->width);
+            const int height = twipsToPixelsY(window, row->height);
+            condenseToFit(label, width, height);
+            if (scale < 1.0)
+                shrinkLinesToFit(label, width, height);
+        }
         if (row->accessibleName)
             control->setAccessibleName(QString::fromUtf8(row->accessibleName));
         control->setGeometry(twipsToPixelsX(window, row->left), twipsToPixelsY(window, row->top),

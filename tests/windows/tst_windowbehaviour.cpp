@@ -8,6 +8,7 @@
 #include "windows/fonts.h"
 #include "windows/multilinebox.h"
 #include "windows/picturebox.h"
+#include "windows/screenfit.h"
 #include "windows/toolkit.h"
 #include "windows/twips.h"
 #include "windows/window.h"
@@ -124,6 +125,10 @@ private slots:
     void resizingMovesNoControl();
     void placeInsideTheScreen_data();
     void placeInsideTheScreen();
+    void placeClearOfFin_data();
+    void placeClearOfFin();
+    void scaleToFitTheScreen_data();
+    void scaleToFitTheScreen();
     void shownAgainOnScreen_data();
     void shownAgainOnScreen();
     void listeWrapsToEightLines_data();
@@ -306,6 +311,75 @@ void TestWindowBehaviour::placeInsideTheScreen()
     QFETCH(QRect, area);
     QFETCH(QPoint, corner);
     QCOMPARE(virdo::placeInside(frame, area), corner);
+}
+
+// The victory window leaves FIN in sight, inside the screen, moved the least; where no place
+// leaves it whole, it covers the least of it.
+void TestWindowBehaviour::placeClearOfFin_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("fin");
+    QTest::addColumn<QPoint>("corner");
+    const QRect screen(0, 0, 1024, 768);
+    // FIN of the main window centred on that screen, at 96 dpi.
+    const QRect fin(649, 526, 105, 49);
+    const QSize eureka(307, 365);
+    QTest::newRow("clear: stays") << QRect(QPoint(0, 0), eureka) << screen << fin << QPoint(0, 0);
+    QTest::newRow("on FIN: above it, the nearest side") << QRect(QPoint(500, 300), eureka) << screen << fin
+                                                        << QPoint(500, 161);
+    QTest::newRow("past the right edge, on FIN: inside, above") << QRect(QPoint(800, 300), eureka) << screen << fin
+                                                                << QPoint(717, 161);
+    QTest::newRow("off the bottom, on FIN: no room below or right") << QRect(QPoint(700, 600), eureka) << screen
+                                                                    << fin << QPoint(700, 161);
+    // 960 x 600, a main window of 717 x 368 centred: FIN near the bottom right of the middle.
+    const QRect scale2(0, 0, 960, 600);
+    QTest::newRow("scale 2: left of FIN, nearer than above") << QRect(QPoint(400, 200), eureka) << scale2
+                                                             << QRect(617, 450, 105, 49) << QPoint(310, 200);
+    QTest::newRow("no room anywhere: stays inside") << QRect(QPoint(0, 0), QSize(300, 300)) << QRect(0, 0, 320, 320)
+                                                    << QRect(100, 100, 200, 200) << QPoint(0, 0);
+    QTest::newRow("a panel on the left: clear, right of FIN") << QRect(QPoint(60, 100), QSize(300, 300))
+                                                              << QRect(60, 0, 500, 500) << QRect(60, 150, 100, 50)
+                                                              << QPoint(160, 100);
+}
+
+void TestWindowBehaviour::placeClearOfFin()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, area);
+    QFETCH(QRect, fin);
+    QFETCH(QPoint, corner);
+    QCOMPARE(virdo::placeClearOf(frame, area, fin), corner);
+}
+
+// A window too large for its screen is made smaller just enough, frame included; one that
+// fits keeps the design's size, and none goes below its pixels at 96 dpi.
+void TestWindowBehaviour::scaleToFitTheScreen_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<double>("smallest");
+    QTest::addColumn<double>("scale");
+    const QSize main(717, 368);
+    const QMargins frame = virdo::assumedFrame();
+    QTest::newRow("96 dpi, 1024 x 768: as designed") << main << QRect(0, 0, 1024, 768) << 1.0 << 1.0;
+    QTest::newRow("96 dpi, 640 x 480: no smaller than designed") << main << QRect(0, 0, 640, 480) << 1.0 << 1.0;
+    QTest::newRow("scale 2, 1366 x 768: narrower") << main << QRect(0, 0, 683, 384) << 0.5
+                                                   << (683.0 - frame.left() - frame.right()) / 717;
+    QTest::newRow("scale 2, 1366 x 768 under a panel: lower") << main << QRect(0, 14, 683, 370) << 0.5
+                                                              << (370.0 - frame.top() - frame.bottom()) / 368;
+    QTest::newRow("scale 2, 1920 x 1200: as designed") << main << QRect(0, 0, 960, 600) << 0.5 << 1.0;
+    QTest::newRow("scale 4, 640 x 480: down to the 96-dpi pixels, no lower") << main << QRect(0, 0, 160, 120)
+                                                                             << 0.25 << 0.25;
+}
+
+void TestWindowBehaviour::scaleToFitTheScreen()
+{
+    QFETCH(QSize, client);
+    QFETCH(QRect, area);
+    QFETCH(double, smallest);
+    QFETCH(double, scale);
+    QCOMPARE(virdo::scaleToFit(client, virdo::assumedFrame(), area, smallest), scale);
 }
 
 // A game window shown again after its place left the screen (a smaller screen meanwhile)
