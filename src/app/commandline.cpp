@@ -51,12 +51,15 @@ CommandLine readCommandLine(const QStringList &arguments)
                                      QStringLiteral("affiche la version et s'arrête"));
     const QCommandLineOption muet({QStringLiteral("m"), QStringLiteral("muet")},
                                   QStringLiteral("joue sans aucun son"));
+    const QCommandLineOption voix({QStringLiteral("V"), QStringLiteral("voix")},
+                                  QStringLiteral("dit à voix haute chaque message du jeu"));
     QCommandLineParser parser;
     // Qt's own options are single-dash words: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(muet);
+    parser.addOption(voix);
     parser.addOptions(qtOptions());
 
     CommandLine line;
@@ -84,13 +87,15 @@ CommandLine readCommandLine(const QStringList &arguments)
             "Options :\n"
             "  -h, --help     %1\n"
             "  -m, --muet     %2\n"
-            "  -v, --version  %3")
-                        .arg(help.description(), muet.description(), version.description());
+            "  -v, --version  %3\n"
+            "  -V, --voix     %4")
+                        .arg(help.description(), muet.description(), version.description(), voix.description());
     } else if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("VIRDO " VIRDO_VERSION);
     }
     line.muet = parser.isSet(muet);
+    line.voix = parser.isSet(voix);
     return line;
 }
 

@@ -39,7 +39,7 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
     fin->show();
     // The focus Envoi gave up would otherwise wrap round to the name box and select the name.
     giveFocus(fin);
-    m_annonces.announce(&fenetre, {totalLu(fenetre), nj->text(), nombreordinateur->text(), fin->text()});
+    m_annonces.announceVictory(&fenetre, {totalLu(fenetre), nj->text(), nombreordinateur->text(), fin->text()});
 
     // The picture is in place before the window shows; a missing or unreadable file
     // leaves the previous picture and the announcement goes on.
@@ -47,7 +47,7 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
             ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
             : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom;
     // Who won, read with the window's title as it opens.
-    m_annonces.announce(&eureka, {cri});
+    m_annonces.announceVictory(&eureka, {cri});
     if (const auto image = loadPicture(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")))
         eureka.pictureBox(EurekaControl::Photo)->setPicture(*image);
     eureka.show();
