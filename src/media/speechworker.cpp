@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QThread>
 
+#include <optional>
+
 namespace virdo {
 
 namespace {
@@ -33,17 +35,18 @@ void SpeechWorker::start()
         giveUp(QStringLiteral("speech-dispatcher ne répond pas (paquet speech-dispatcher)"));
         return;
     }
-    QList<QLocale> french;
-    for (const QLocale &locale : m_speech->availableLocales()) {
-        if (locale.language() == QLocale::French)
-            french << locale;
+    // French of France if the synthesizer has it, else any French.
+    std::optional<QLocale> french;
+    const QList<QLocale> locales = m_speech->availableLocales();
+    for (const QLocale &locale : locales) {
+        if (locale.language() == QLocale::French && (!french || locale.territory() == QLocale::France))
+            french = locale;
     }
-    if (french.isEmpty()) {
+    if (!french) {
         giveUp(QStringLiteral("aucune voix française (paquet speech-dispatcher-espeak-ng)"));
         return;
     }
-    const QLocale france(QLocale::French, QLocale::France);
-    m_speech->setLocale(french.contains(france) ? france : french.first());
+    m_speech->setLocale(*french);
     m_speech->setRate(childRate);
     connect(m_speech, &QTextToSpeech::stateChanged, this, &SpeechWorker::stateChanged);
 }
