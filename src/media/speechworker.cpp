@@ -58,6 +58,12 @@ void SpeechWorker::say(const QString &text, bool whole)
         emit quiet(m_taken);
         return;
     }
+    // Nothing to say: the synthesizer would never tell that it has said it.
+    if (text.isEmpty()) {
+        if (!m_queue.speaking())
+            emit quiet(m_taken);
+        return;
+    }
     switch (m_queue.add(text, whole)) {
     case SpeechQueue::Then::Speak:
         speakNext();
