@@ -31,8 +31,11 @@ void SpeechWorker::start()
         return;
     }
     m_speech = new QTextToSpeech(QStringLiteral("speechd"), this);
+    // A dispatcher reached but with no voice it can set is one without its synthesizer.
     if (m_speech->state() == QTextToSpeech::Error) {
-        giveUp(QStringLiteral("speech-dispatcher ne répond pas (paquet speech-dispatcher)"));
+        giveUp(m_speech->errorReason() == QTextToSpeech::ErrorReason::Initialization
+                       ? QStringLiteral("speech-dispatcher ne répond pas (paquet speech-dispatcher)")
+                       : QStringLiteral("aucune voix française (paquet speech-dispatcher-espeak-ng)"));
         return;
     }
     // French of France if the synthesizer has it, else any French.
