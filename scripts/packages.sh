@@ -3,12 +3,16 @@
 # Build and run: compiler, CMake, Qt 6, the PulseAudio client library (the sound plugin asks
 # the server itself whether it answers), pandoc (the guide and the manual pages), and the free
 # faces the windows' fonts map to.
+# The voice (virdo --voix): Qt's speech module, whose headers need the QML integration
+# headers, over speech-dispatcher and its espeak-ng French voice.
 VIRDO_RUN_PACKAGES=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libqt6multimedia6 qt6-qpa-plugins libpulse-dev pkgconf pandoc
     fonts-liberation fonts-quicksand fonts-dancingscript fonts-dejavu-core
     pulseaudio-utils
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+    speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
 )
 
 # Tests: a real display, window manager and sound server for the end-to-end checks,

@@ -41,6 +41,9 @@
 #                                      records the sink's monitor
 #   pulse_env_rms, pulse_env_onset, pulse_env_sound_end, pulse_env_min_rms
 #                                      measure a recording with sox
+#   pulse_env_heard_after FILE START, pulse_env_quiet FILE SECONDS
+#                                      a recording still being made: sound after START
+#                                      seconds; none in its last SECONDS
 
 X_ENV_XVFB_PID=""
 X_ENV_WM_PID=""
@@ -374,4 +377,21 @@ pulse_env_min_rms() {
         { s += $2 * $2; c++
           if (c == n) { r = sqrt(s / c); if (min == "" || r < min) min = r; s = 0; c = 0 } }
         END { if (min == "") min = 0; printf "%.4f\n", min }'
+}
+
+# Seconds of sound in FILE after START (a recording still being made is read as far as it
+# goes): pulse_env_sound_after FILE START
+pulse_env_sound_after() {
+    # "trim 0" of a file whose header has no length yet reads nothing.
+    local start
+    start=$(awk -v s="$2" 'BEGIN { printf "%.3f\n", (s < 0.001) ? 0.001 : s }')
+    sox -V1 "$1" -n trim "$start" silence 1 0.02 1% stat 2>&1 | awk '/^Length/ { print $3 }'
+}
+pulse_env_heard_after() {
+    awk -v r="$(pulse_env_sound_after "$1" "$2")" 'BEGIN { exit !(r + 0 > 0) }'
+}
+pulse_env_quiet() {
+    local from
+    from=$(awk -v r="$(pulse_env_recorded "$1")" -v s="$2" 'BEGIN { printf "%.3f\n", (r > s) ? r - s : 0 }')
+    pulse_env_holds "$1" "$2" && ! pulse_env_heard_after "$1" "$from"
 }

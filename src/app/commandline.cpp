@@ -51,12 +51,15 @@ CommandLine readCommandLine(const QStringList &arguments)
                                      QStringLiteral("affiche la version et s'arrête"));
     const QCommandLineOption muet({QStringLiteral("m"), QStringLiteral("muet")},
                                   QStringLiteral("joue sans aucun son"));
+    const QCommandLineOption voix({QStringLiteral("V"), QStringLiteral("voix")},
+                                  QStringLiteral("dit à voix haute chaque message du jeu"));
     QCommandLineParser parser;
     // Qt's own options are single-dash words: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(muet);
+    parser.addOption(voix);
     parser.addOptions(qtOptions());
 
     CommandLine line;
@@ -85,18 +88,20 @@ CommandLine readCommandLine(const QStringList &arguments)
             "  -h, --help     %1\n"
             "  -m, --muet     %2\n"
             "  -v, --version  %3\n"
+            "  -V, --voix     %4\n"
             "\n"
             "Le guide pour les parents et les enseignants (les règles, les programmes,\n"
             "la stratégie gagnante) : « man virdo », et la page à imprimer\n"
-            "%4\n"
+            "%5\n"
             "que la touche F1 ouvre depuis le jeu.")
-                        .arg(help.description(), muet.description(), version.description(),
+                        .arg(help.description(), muet.description(), version.description(), voix.description(),
                              QStringLiteral(VIRDO_GUIDE));
     } else if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("VIRDO " VIRDO_VERSION);
     }
     line.muet = parser.isSet(muet);
+    line.voix = parser.isSet(voix);
     return line;
 }
 

@@ -13,6 +13,7 @@ struct CommandLine
     Action action = Action::Play;
     QString text; // the help, the version line or the error message, without newline
     bool muet = false; // play without any sound (--muet, -m)
+    bool voix = false; // every message also said aloud (--voix, -V)
 };
 
 CommandLine readCommandLine(const QStringList &arguments);

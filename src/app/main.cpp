@@ -8,8 +8,12 @@
 #include "app/sessionbus.h"
 #include "engine/generateur.h"
 #include "flow/jeu.h"
+#include "flow/voicedannouncer.h"
+#include "flow/voicedmessageboxes.h"
 #include "media/pluginsoundplayer.h"
+#include "media/pluginvoice.h"
 #include "media/silentsoundplayer.h"
+#include "media/tuneaftervoice.h"
 #include "windows/announcer.h"
 #include "windows/fonts.h"
 #include "windows/messageboxes.h"
@@ -30,6 +34,17 @@ namespace {
 {
     qWarning("le son ne répond plus : le jeu se ferme sans l'attendre");
     std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+// The same for a speech thread stuck on a synthesizer that hangs. Only the program's own
+// streams are flushed: the speech library's thread, blocked on its socket, holds the lock of
+// a stream of its own.
+[[noreturn]] void leaveWithoutVoice()
+{
+    qWarning("la voix ne répond plus : le jeu se ferme sans l'attendre");
+    std::fflush(stdout);
+    std::fflush(stderr);
     std::_Exit(EXIT_SUCCESS);
 }
 
@@ -75,12 +90,20 @@ int main(int argc, char *argv[])
     virdo::PluginSoundPlayer plugin(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_SOUND_PLUGIN));
     // --muet: the silent player, and the plugin is never loaded.
     virdo::SilentSoundPlayer silence;
-    virdo::SoundPlayer &son = line.muet ? static_cast<virdo::SoundPlayer &>(silence) : plugin;
+    virdo::SoundPlayer &tunes = line.muet ? static_cast<virdo::SoundPlayer &>(silence) : plugin;
+    // --voix: the voice plugin, loaded with the first message; the tunes wait for the voice.
+    virdo::PluginVoice voix(QCoreApplication::applicationDirPath() + QStringLiteral("/" VIRDO_VOICE_PLUGIN));
+    virdo::TuneAfterVoice tunesAfterVoice(tunes, voix);
+    virdo::SoundPlayer &son = line.voix ? static_cast<virdo::SoundPlayer &>(tunesAfterVoice) : tunes;
     int status = 0;
     {
         virdo::GenerateurFixe hasard;
-        virdo::MessageBoxes messages;
-        virdo::Announcer annonces;
+        virdo::MessageBoxes plainMessages;
+        virdo::VoicedMessageBoxes voicedMessages(voix);
+        virdo::MessageBoxes &messages = line.voix ? voicedMessages : plainMessages;
+        virdo::Announcer screenReader;
+        virdo::VoicedAnnouncer voicedAnnouncer(screenReader, voix);
+        virdo::Announcer &annonces = line.voix ? static_cast<virdo::Announcer &>(voicedAnnouncer) : screenReader;
         virdo::Jeu jeu(son, hasard, messages, annonces);
         // The main window's own icon: decoded once for both.
         QApplication::setWindowIcon(jeu.ressources().icon(":/icons/virdo.ico"));
@@ -98,5 +121,7 @@ int main(int argc, char *argv[])
     // The windows are gone: the sound goes last.
     if (!son.release())
         leaveWithoutSound();
+    if (!voix.release())
+        leaveWithoutVoice();
     return status;
 }

@@ -40,7 +40,7 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
     fin->show();
     // The focus Envoi gave up would otherwise wrap round to the name box and select the name.
     giveFocus(fin);
-    m_annonces.announce(&fenetre, {totalLu(fenetre), nj->text(), nombreordinateur->text(), fin->text()});
+    m_annonces.announceVictory(&fenetre, {totalLu(fenetre), nj->text(), nombreordinateur->text(), fin->text()});
 
     // The picture is in place before the window shows; a missing or unreadable file
     // leaves the previous picture and the announcement goes on.
@@ -48,7 +48,7 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
             ? QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")
             : QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom;
     // Who won, read with the window's title as it opens.
-    m_annonces.announce(&eureka, {cri});
+    m_annonces.announceVictory(&eureka, {cri});
     if (const auto image = loadPicture(fichierDeLImage(joueurGagne ? Image::Victoire : Image::Defaite)))
         eureka.pictureBox(EurekaControl::Photo)->setPicture(*image);
     // Shown again in a later game, it would come up under the newer main window; FIN stays

@@ -19,6 +19,8 @@ public:
     // A window that is not the active one keeps the message, and the screen reader says it
     // with the window's title when the window becomes active (or shows for the first time).
     virtual void announce(QWidget *window, const QStringList &texts);
+    // Who won: told as any change is, and marked so that the game's own voice says it whole.
+    virtual void announceVictory(QWidget *window, const QStringList &texts) { announce(window, texts); }
 
 private:
     // Spoken at once in the active window; how depends on the Qt the game is built with.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installed command without any display: --help and --version answer in French and
-# exit 0 (the help names --muet, the manual page and the guide), an unknown option or
-# argument gets one French line and exit 2, and the game itself, with or without --muet,
-# with no display to open, says so in one French line and exits 1.
+# exit 0 (the help names --muet, --voix, the manual page and the guide), an unknown option or
+# argument gets one French line and exit 2, and the game itself, with or without --muet or
+# --voix, with no display to open, says so in one French line and exits 1.
 # (A display that does not answer is tried by play-installed.sh, which owns :54.)
 #   check-commandline.sh DEB_DIR
 source "$(dirname "$0")/common.sh"
@@ -31,7 +31,8 @@ for option in --help -h; do
     [ "$STATUS" -eq 0 ] && [ -z "$ERR" ] || fail "$option: status $STATUS, '$ERR'"
     grep -q '^Usage : virdo' <<<"$OUT" && grep -q -- '--version.*affiche la version' <<<"$OUT" \
         && grep -q -- '^  -m, --muet  *joue sans aucun son$' <<<"$OUT" \
-        || fail "$option does not print the French help with --muet: $OUT"
+        && grep -q -- '^  -V, --voix  *dit à voix haute chaque message du jeu$' <<<"$OUT" \
+        || fail "$option does not print the French help with --muet and --voix: $OUT"
 done
 # The help names the manual page and the guide's page, the one the package installs.
 named=$(grep -Eo '/[^ ]*/guide\.html' <<<"$OUT" || true)
@@ -42,7 +43,7 @@ for wrong in --jouer -x -hx -mx --muette fichier; do
     [ "$STATUS" -eq 2 ] && [ -z "$OUT" ] && one_french_line "$ERR" "« $wrong »" \
         || fail "$wrong: status $STATUS, '$OUT', '$ERR' (expected 2 and one French line)"
 done
-for silent in '' --muet -m; do
+for silent in '' --muet -m --voix -V; do
     run $silent
     [ "$STATUS" -eq 1 ] && one_french_line "$ERR" "affichage graphique" \
         || fail "'virdo $silent' without a display: status $STATUS, '$ERR' (expected 1 and one French line)"

@@ -25,6 +25,7 @@ expect() {
 expect "$VIRDO_COMMAND" -rwxr-xr-x
 expect "$VIRDO_PROGRAM" -rwxr-xr-x
 expect "$VIRDO_SOUND_PLUGIN" -rw-r--r--
+expect "$VIRDO_VOICE_PLUGIN" -rw-r--r--
 for f in "${VIRDO_GAME_FILES[@]}"; do expect "$VIRDO_DATA_DIR/$f" -rw-r--r--; done
 expect "usr/share/applications/$VIRDO_APP_ID.desktop" -rw-r--r--
 expect "usr/share/metainfo/$VIRDO_APP_ID.metainfo.xml" -rw-r--r--
@@ -48,6 +49,9 @@ grep -q '^ELF .* shared object' <<<"$(file -b "$root/$VIRDO_SOUND_PLUGIN")" || f
 # Starting the game must not pay for Qt Multimedia: only the plugin links it.
 grep -q 'libQt6Multimedia' <<<"$(readelf -d "$root/$VIRDO_PROGRAM")" && fail "/$VIRDO_PROGRAM links Qt Multimedia"
 grep -q 'libQt6Multimedia' <<<"$(readelf -d "$root/$VIRDO_SOUND_PLUGIN")" || fail "/$VIRDO_SOUND_PLUGIN does not link Qt Multimedia"
+# Nor for speech: only the voice plugin links Qt's speech module.
+grep -q 'libQt6TextToSpeech' <<<"$(readelf -d "$root/$VIRDO_PROGRAM")" && fail "/$VIRDO_PROGRAM links Qt TextToSpeech"
+grep -q 'libQt6TextToSpeech' <<<"$(readelf -d "$root/$VIRDO_VOICE_PLUGIN")" || fail "/$VIRDO_VOICE_PLUGIN does not link Qt TextToSpeech"
 grep -q '^#!' <<<"$(head -n1 "$root/$VIRDO_COMMAND")" || grep -q '^ELF' <<<"$(file -b "$root/$VIRDO_COMMAND")" || fail "/$VIRDO_COMMAND is neither a script nor a program"
 for f in "${VIRDO_GAME_FILES[@]}"; do
     cmp "$src/assets/$f" "$root/$VIRDO_DATA_DIR/$f" || fail "/$VIRDO_DATA_DIR/$f differs from assets/$f"
@@ -71,7 +75,7 @@ echo "scalable icon drawn at 256 px: RMSE $rmse against the PNG"
 dbgsym="$(dirname "$deb")/$VIRDO_DBGSYM_NAME"
 [ -f "$dbgsym" ] || fail "no $VIRDO_DBGSYM_NAME beside the package"
 debug_files=$(dpkg-deb --contents "$dbgsym" | awk '{ print $6 }' | grep '\.debug$' || true)
-for elf in "$VIRDO_PROGRAM" "$VIRDO_SOUND_PLUGIN"; do
+for elf in "$VIRDO_PROGRAM" "$VIRDO_SOUND_PLUGIN" "$VIRDO_VOICE_PLUGIN"; do
     dynamic=$(readelf -d "$root/$elf")
     grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" && fail "/$elf has a RUNPATH: $(grep -E 'RUNPATH|RPATH' <<<"$dynamic")"
     sections=$(readelf -S -W "$root/$elf")

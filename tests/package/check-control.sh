@@ -29,6 +29,11 @@ for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia
          qt6-qpa-plugins fonts-liberation fonts-quicksand fonts-dancingscript fonts-dejavu-core; do
     has "$p" || fail "Depends lacks $p: $depends"
 done
+# The voice: its plugin's library found by dpkg-shlibdeps, the synthesizer recommended.
+has libqt6texttospeech6 || fail "Depends lacks libqt6texttospeech6: $depends"
+for p in qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
+    grep -q -- "$p" <<<"$(field Recommends)" || fail "Recommends lacks $p: $(field Recommends)"
+done
 # Versioned library dependencies only come from dpkg-shlibdeps.
 grep -Eq '(^|, )libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" || fail "no versioned libqt6widgets6: dpkg-shlibdeps did not run"
 # Each dependency is a package this Debian knows (here, installed by scripts/packages.sh).
@@ -56,7 +61,7 @@ grep -Eiq '\b(est|jeu|le|calcul)\b' <<<"$synopsis$long" && fail "description has
 dsc="$(dirname "$deb")/virdo_${VIRDO_VERSION}.dsc"
 [ -f "$dsc" ] || fail "no source package $dsc"
 build_depends=$(sed -n '/^Build-Depends:/,/^[A-Z]/p' "$dsc" | sed '$d' | tr -d '\n')
-for p in debhelper-compat cmake qt6-base-dev qt6-multimedia-dev pandoc; do
+for p in debhelper-compat cmake qt6-base-dev qt6-multimedia-dev pandoc qt6-speech-dev; do
     grep -q -- "$p" <<<"$build_depends" || fail "Build-Depends lacks $p: $build_depends"
 done
 grep -q '^Format: 3.0 (native)$' "$dsc" || fail "the source package is not 3.0 (native)"

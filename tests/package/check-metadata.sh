@@ -40,11 +40,14 @@ done
 # Under Games (children's and logic games) and under Education (mathematics), in the menu
 # and in the software centres alike.
 [ "$(desktop_key "$desktop" Categories)" = "Game;KidsGame;LogicGame;Education;Math;" ] || fail "Categories are '$(desktop_key "$desktop" Categories)'"
-# The second action: the same command with --muet.
-[ "$(desktop_key "$desktop" Actions)" = "muet;" ] || fail "Actions are '$(desktop_key "$desktop" Actions)', not muet;"
-[ "$(desktop_key "$desktop" 'Name[fr]' 'Desktop Action muet')" = "Jouer sans le son" ] || fail "the action is not named « Jouer sans le son »"
-[ "$(desktop_key "$desktop" Exec 'Desktop Action muet')" = "$(desktop_key "$desktop" Exec) --muet" ] \
-    || fail "the action's Exec '$(desktop_key "$desktop" Exec 'Desktop Action muet')' is not the entry's with --muet"
+# The two actions: the same command with --muet, and with --voix.
+[ "$(desktop_key "$desktop" Actions)" = "muet;voix;" ] || fail "Actions are '$(desktop_key "$desktop" Actions)', not muet;voix;"
+for action in "muet:Jouer sans le son" "voix:Jouer avec la voix"; do
+    group="Desktop Action ${action%%:*}"
+    [ "$(desktop_key "$desktop" 'Name[fr]' "$group")" = "${action#*:}" ] || fail "the action is not named « ${action#*:} »"
+    [ "$(desktop_key "$desktop" Exec "$group")" = "$(desktop_key "$desktop" Exec) --${action%%:*}" ] \
+        || fail "the action's Exec '$(desktop_key "$desktop" Exec "$group")' is not the entry's with --${action%%:*}"
+done
 icon=$(desktop_key "$desktop" Icon)
 for n in "${VIRDO_ICON_SIZES[@]}"; do
     [ -f "$root/usr/share/icons/hicolor/${n}x${n}/apps/$icon.png" ] || fail "Icon=$icon has no ${n}x${n} picture installed"

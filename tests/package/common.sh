@@ -27,6 +27,7 @@ VIRDO_CAPTION="Pivolane - Logique et calcul mental par  Quenbrel"
 VIRDO_COMMAND=usr/games/virdo
 VIRDO_PROGRAM=usr/lib/games/virdo/virdo
 VIRDO_SOUND_PLUGIN=usr/lib/games/virdo/libvirdosound.so
+VIRDO_VOICE_PLUGIN=usr/lib/games/virdo/libvirdovoix.so
 VIRDO_DATA_DIR=usr/share/games/virdo
 
 # deb_in DIR: the package the fixture built into DIR.

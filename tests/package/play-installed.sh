@@ -7,7 +7,10 @@
 # is made as the guide says: the menu takes it before the package's, it starts what the
 # entry's action "Jouer sans le son" starts, and it plays a game to its victory without a
 # sound: nothing is heard, the game never connects to the sound server and never loads the
-# sound plugin. Before the X server starts, the game on the dead display exits 1.
+# sound plugin.
+# The game without --voix never maps the speech libraries; the third action, "Jouer avec la
+# voix", loads the installed voice plugin and plays to the end. Before the X server starts,
+# the game on the dead display exits 1.
 #
 # The package is unpacked into a scratch root; Exec= and Path= are read from the installed
 # desktop entry and pointed into that root; the game runs on a private X server (:54 or the
@@ -27,7 +30,14 @@ source "$src/scripts/play-env.sh"
 pulse_env_tools_present || skip "missing PulseAudio tools"
 mkdir -p "$logs"
 rm -f "$logs"/*.png "$logs"/*.log
-trap 'env_cleanup; scratch_cleanup' EXIT
+# The game with its voice starts speech-dispatcher, which keeps its PID in the game's
+# runtime folder, the scratch home.
+speechd_cleanup() {
+    local sd
+    sd=$(cat "$home/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null) && kill "$sd" 2>/dev/null
+    return 0
+}
+trap 'env_cleanup; speechd_cleanup; scratch_cleanup' EXIT
 # A private sound server whose output is recorded.
 pulse_env_start || fail "no private PulseAudio"
 
@@ -61,12 +71,14 @@ menu_command() {
 }
 exec_line=$(desktop_key "$desktop" Exec)
 silent_line=$(desktop_key "$desktop" Exec "Desktop Action muet")
+voice_line=$(desktop_key "$desktop" Exec "Desktop Action voix")
 path_key=$(desktop_key "$desktop" Path)
 echo "Exec=$exec_line"
 echo "Exec=$silent_line (Jouer sans le son)"
 echo "Path=$path_key"
 mapfile -t argv < <(menu_command "$exec_line")
 mapfile -t silent_argv < <(menu_command "$silent_line")
+mapfile -t voice_argv < <(menu_command "$voice_line")
 [ ${#argv[@]} -ge 1 ] && [ ${#silent_argv[@]} -ge 1 ] || fail "no command in the menu entry"
 # A menu starts the program in Path= when given, else in the home folder: an empty one here,
 # without any game file.
@@ -198,6 +210,10 @@ end_game() {
     game_pid=""
     [ "$status" -eq 0 ] || die "the game ended with status $status"
 }
+# The speech libraries are never mapped without --voix.
+maps=$(cat "/proc/$game/maps")
+grep -Eq 'libvirdovoix|libQt6TextToSpeech|libspeechd' <<<"$maps" \
+    && die "the game without --voix loaded $(grep -Eo 'libvirdovoix[^ ]*|libQt6TextToSpeech[^ ]*|libspeechd[^ ]*' <<<"$maps" | sort -u | tr '\n' ' ')"
 end_game
 echo "installed game played to the end OK"
 
@@ -240,3 +256,12 @@ grep -Eq 'libvirdosound|libQt6Multimedia|libpulse' <<<"$maps" \
 grep -q 'module de son' "$logs/game.log" && die "the silent game spoke of its sound module"
 end_game
 echo "silent game played to the end OK, nothing heard (RMS $rms)"
+
+# ---- Jouer avec la voix: the installed voice plugin is loaded, and the game plays ---------
+start_game "${voice_argv[@]}"
+voice_loaded() { grep -q 'libvirdovoix' "/proc/$game/maps"; }
+wait_until 10 voice_loaded || die "the game with the voice does not load the installed voice plugin"
+play_to_victory
+grep -q 'module de la voix' "$logs/game.log" && die "the installed game did not find its voice plugin"
+end_game
+echo "the game with the voice loaded /$VIRDO_VOICE_PLUGIN and played to the end"
