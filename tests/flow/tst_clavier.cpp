@@ -11,24 +11,30 @@ using namespace flowtest;
 
 namespace {
 
-// Where the focus has been since the last look, by objectName.
+// Where the focus has been since the last look, by objectName, and what a screen reader
+// was told the last control was called as the focus reached it.
 class Passages : public QObject
 {
 public:
     Passages()
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-            if (now)
-                m_vus << now->objectName();
+            if (!now)
+                return;
+            m_vus << now->objectName();
+            QAccessibleInterface *lu = QAccessible::queryAccessibleInterface(now);
+            m_nom = lu ? lu->text(QAccessible::Name) : QString();
         });
     }
     QStringList depuis()
     {
         return std::exchange(m_vus, {});
     }
+    QString nomALArrivee() const { return m_nom; }
 
 private:
     QStringList m_vus;
+    QString m_nom;
 };
 
 QWidget *focus()
@@ -143,6 +149,9 @@ private slots:
                     break;
                 QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
                 QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
+                // Envoi took the focus under its new caption: that is the line a braille
+                // display keeps for it.
+                QCOMPARE(passages.nomALArrivee(), legendeFaireJouer);
                 FLOW_DO(focusSur(passages, "Envoi"));
             } else {
                 FLOW_DO(touche(w, Qt::Key_Space));
