@@ -1,5 +1,6 @@
 #include "windows/announcer.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -57,19 +58,42 @@ private:
     QString m_message;
 };
 
+// What the active window was told in the click under way. A window that the same click
+// opens takes the screen reader and the braille display from it at once, before a child
+// has read it there: the window that opens tells it first, then its own.
+struct ToldInThisClick
+{
+    QPointer<QWidget> window;
+    QString message;
+};
+
+ToldInThisClick &toldInThisClick()
+{
+    static ToldInThisClick told;
+    return told;
+}
+
 } // namespace
 
 void Announcer::announce(QWidget *window, const QStringList &texts)
 {
     // A line break is a pause in speech and a break between lines on a braille display;
     // the texts themselves are the windows' own.
-    const QString message = texts.join(u'\n');
+    QString message = texts.join(u'\n');
+    ToldInThisClick &told = toldInThisClick();
+    const bool active = window->isActiveWindow();
+    if (!active && told.window && told.window != window && told.window->isActiveWindow())
+        message = told.message + u'\n' + message;
     auto *kept = window->findChild<KeptMessage *>(QString(), Qt::FindDirectChildrenOnly);
     if (!kept)
         kept = new KeptMessage(window, &Announcer::speak);
     kept->keep(message);
-    if (window->isActiveWindow())
+    if (active) {
         speak(window, message);
+        told = {window, message};
+        // The click is over once the event loop runs again.
+        QTimer::singleShot(0, qApp, [] { toldInThisClick() = {}; });
+    }
 }
 
 } // namespace virdo

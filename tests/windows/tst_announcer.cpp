@@ -76,6 +76,27 @@ private slots:
         }
     }
 
+    // A window opened by the click that told the active window something tells that first,
+    // then its own: opening, it takes the braille display from the other at once. Opened by
+    // a later click, it tells only its own.
+    void windowOpenedByTheSameClick()
+    {
+        virdo::VirdoWindow w(m_ressources);
+        virdo::EurekaWindow eureka(m_ressources);
+        virdo::RejouerWindow rejouer(m_ressources);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        virdo::Announcer annonces;
+        annonces.announce(&w, {QStringLiteral("Total provisoire > 100"), QStringLiteral("Suite ou FIN")});
+        annonces.announce(&eureka, {QStringLiteral("Moi, Zoé,\r\nj'ai vaincu l'ordinateur ! ")});
+        QCOMPARE(eureka.accessibleDescription(),
+                 QStringLiteral("Total provisoire > 100\nSuite ou FIN\nMoi, Zoé,\r\nj'ai vaincu l'ordinateur ! "));
+        QTest::qWait(0);
+        annonces.announce(&rejouer, {QStringLiteral("Veux-tu rejouer ?")});
+        QCOMPARE(rejouer.accessibleDescription(), QStringLiteral("Veux-tu rejouer ?"));
+    }
+
     // In the active window each message is shown anew as a notification that holds it,
     // one line a text (a text's own CR LF breaks a line too); it takes no focus, no click,
     // and paints nothing.
