@@ -20,6 +20,8 @@ VIRDO_TEST_PACKAGES=(
     # The screen reader check: Orca on its own accessibility bus (a private D-Bus session),
     # speaking through speech-dispatcher, whose output modules need its audio plugins.
     orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus-daemon
+    # and its braille display: BRLTTY (with its Virtual driver), which Orca reaches through BrlAPI.
+    brltty python3-brlapi
     strace
     # The Debian package, built as scripts/paquet builds it (debian/control's Build-Depends
     # are the build list above, plus debhelper), and what reads it.
