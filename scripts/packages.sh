@@ -25,6 +25,8 @@ VIRDO_TEST_PACKAGES=(
     # The screen reader check: Orca on its own accessibility bus (a private D-Bus session),
     # speaking through speech-dispatcher, whose output modules need its audio plugins.
     orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus-daemon
+    # and its braille display: BRLTTY (with its Virtual driver), which Orca reaches through BrlAPI.
+    brltty python3-brlapi
     strace
     # The game natively on Wayland, on a headless GNOME compositor: Qt's Wayland plugin, mutter.
     qt6-wayland mutter

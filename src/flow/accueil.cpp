@@ -16,7 +16,6 @@ namespace virdo {
 
 void accueillir(VirdoWindow &fenetre, Partie &partie, Announcer &annonces)
 {
-    fenetre.button(VirdoControl::Identite)->hide();
     // The name is kept exactly as typed, blanks included.
     partie.prenom = fenetre.textBox(VirdoControl::ndj)->text();
     if (partie.prenom.isEmpty())
@@ -38,6 +37,10 @@ void accueillir(VirdoWindow &fenetre, Partie &partie, Announcer &annonces)
     fenetre.label(VirdoControl::Liste)->show();
     for (int k = 1; k <= nombreDeProgrammes; ++k)
         fenetre.checkBox(caseProgramme(k))->show();
+    // The next thing to do is to tick a program. Identite goes once the focus has left it,
+    // which would otherwise pass on to Accueil.
+    giveFocus(fenetre.checkBox(caseProgramme(1)));
+    fenetre.button(VirdoControl::Identite)->hide();
     annonces.announce(&fenetre, {accueil->text(), tirage->text()});
 }
 
@@ -53,6 +56,8 @@ void presenterProgramme(VirdoWindow &fenetre, Partie &partie, int k, Announcer &
                              "ce choix est important !"));
     fenetre.button(VirdoControl::Joueur)->show();
     fenetre.button(VirdoControl::Ordinateur)->show();
+    // Next comes the choice of who starts, the child first.
+    giveFocus(fenetre.button(VirdoControl::Joueur));
 
     // Only the chosen box stays; the others are clear already, so clearing them is no click.
     for (int autre = 1; autre <= nombreDeProgrammes; ++autre) {

@@ -35,11 +35,11 @@ void FinDePartie::annoncerVictoire(VirdoWindow &fenetre, const Partie &partie, E
         setText(nj, QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
         setText(nombreordinateur, QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
     }
-    fenetre.button(VirdoControl::Envoi)->hide();
     QAbstractButton *fin = fenetre.button(VirdoControl::FIN);
     fin->show();
-    // The focus Envoi gave up would otherwise wrap round to the name box and select the name.
+    // FIN takes the focus before Envoi goes, which would hand it round to the name box.
     giveFocus(fin);
+    fenetre.button(VirdoControl::Envoi)->hide();
     m_annonces.announceVictory(&fenetre, {totalLu(fenetre), nj->text(), nombreordinateur->text(), fin->text()});
 
     // The picture is in place before the window shows; a missing or unreadable file

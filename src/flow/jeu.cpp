@@ -9,8 +9,11 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <functional>
 
 namespace virdo {
 
@@ -30,6 +33,36 @@ void decharger(QPointer<Window> &fenetre)
     fenetre->deleteLater();
     fenetre = nullptr;
 }
+
+// Space, Return or Enter pressed in a window where no control takes it (a control that
+// does, such as a text box, keeps it). Held down, the key counts once.
+class ToucheSuite final : public QObject
+{
+public:
+    ToucheSuite(QObject *parent, std::function<void()> suite)
+        : QObject(parent)
+        , m_suite(std::move(suite))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *touche = static_cast<QKeyEvent *>(event);
+        const bool suite = touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return
+                || touche->key() == Qt::Key_Enter;
+        if (!suite || (touche->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (!touche->isAutoRepeat())
+            m_suite();
+        return true;
+    }
+
+private:
+    std::function<void()> m_suite;
+};
 
 } // namespace
 
@@ -58,10 +91,23 @@ void Jeu::demarrer()
 template<typename Handler>
 void Jeu::surClic(QAbstractButton *bouton, Handler handler)
 {
-    // The window as context: a deleted window's buttons call nothing.
-    connect(bouton, &QAbstractButton::clicked, m_principale, [this, handler] {
+    // The window as context: a deleted window's buttons call nothing. A check box answers
+    // every change of its tick: a click makes one, and so does the "Toggle" action a screen
+    // reader or switch access sends, which is no click. The game itself clears boxes only
+    // with their signals blocked.
+    const auto signal = qobject_cast<QCheckBox *>(bouton) ? &QAbstractButton::toggled : &QAbstractButton::clicked;
+    connect(bouton, signal, m_principale, [this, handler] {
         if (m_principale)
             handler();
+    });
+}
+
+void Jeu::surEntree(QLineEdit *boite, QAbstractButton *bouton)
+{
+    // Return or Enter in the box does what a click on the button does, while it is on screen.
+    connect(boite, &QLineEdit::returnPressed, bouton, [bouton] {
+        if (bouton->isVisible() && bouton->isEnabled())
+            bouton->click();
     });
 }
 
@@ -77,6 +123,8 @@ void Jeu::chargerPrincipale()
     surClic(bouton(VirdoControl::Ordinateur), [this] { clicPremier(Tour::Ordinateur); });
     surClic(bouton(VirdoControl::Envoi), [this] { clicEnvoi(); });
     surClic(bouton(VirdoControl::FIN), [this] { clicFin(); });
+    surEntree(m_principale->textBox(VirdoControl::ndj), bouton(VirdoControl::Identite));
+    surEntree(m_principale->textBox(VirdoControl::nbj), bouton(VirdoControl::Envoi));
     connect(m_principale, &GameWindow::closeRequested, this, &Jeu::terminer);
     // Placed before it shows, so that it does not jump.
     centreOnScreen(m_principale, m_ressources);
@@ -132,6 +180,14 @@ EurekaWindow &Jeu::fenetreEureka()
             m_eureka->hide();
             m_son.stop();
         });
+        // The victory window comes up over the main window and takes the keyboard: there,
+        // Space or Return goes on as FIN does, and a child at the keyboard need not look for
+        // the main window again.
+        m_eureka->installEventFilter(new ToucheSuite(m_eureka, [this] {
+            QAbstractButton *fin = m_principale ? m_principale->button(VirdoControl::FIN) : nullptr;
+            if (fin && fin->isVisible())
+                fin->click();
+        }));
     }
     return *m_eureka;
 }

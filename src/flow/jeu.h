@@ -7,6 +7,7 @@
 #include "windows/window.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 
@@ -75,6 +76,8 @@ private:
     // game's: once unloaded (hidden, deleted later) it answers no click any more.
     template<typename Handler>
     void surClic(QAbstractButton *bouton, Handler handler);
+    // Return in a text box of the main window as a click on the button that sends it.
+    void surEntree(QLineEdit *boite, QAbstractButton *bouton);
     RejouerWindow &fenetreRejouer();
     EurekaWindow &fenetreEureka();
     void verifierFin();

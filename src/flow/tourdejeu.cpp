@@ -29,10 +29,11 @@ void elargir(VirdoWindow &fenetre, VirdoControl boite)
 }
 
 // The child's turn: what nj says, the number box with the focus, Envoi to send it.
+// The focus goes first and the buttons that had it go after, all in one click: a hidden
+// button would hand its focus on along the tab order, and a screen reader would present
+// every control on the way.
 void montrerTourJoueur(VirdoWindow &fenetre, const QString &invitation)
 {
-    fenetre.button(VirdoControl::Joueur)->hide();
-    fenetre.button(VirdoControl::Ordinateur)->hide();
     QLineEdit *nj = fenetre.textBox(VirdoControl::nj);
     setText(nj, invitation);
     nj->show();
@@ -40,13 +41,14 @@ void montrerTourJoueur(VirdoWindow &fenetre, const QString &invitation)
     nbj->show();
     giveFocus(nbj);
     fenetre.button(VirdoControl::Envoi)->show();
+    fenetre.button(VirdoControl::Joueur)->hide();
+    fenetre.button(VirdoControl::Ordinateur)->hide();
 }
 
 // The computer's turn: what nj and nombreordinateur say, Envoi to make the computer play.
+// Envoi, the next thing to press, takes the focus once its caption is the new one.
 void montrerTourOrdinateur(VirdoWindow &fenetre, const QString &attente, const QString &consigne)
 {
-    fenetre.button(VirdoControl::Joueur)->hide();
-    fenetre.button(VirdoControl::Ordinateur)->hide();
     QLineEdit *nj = fenetre.textBox(VirdoControl::nj);
     setText(nj, attente);
     nj->show();
@@ -56,6 +58,9 @@ void montrerTourOrdinateur(VirdoWindow &fenetre, const QString &attente, const Q
     QAbstractButton *envoi = fenetre.button(VirdoControl::Envoi);
     envoi->show();
     envoi->setText(QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+    giveFocus(envoi);
+    fenetre.button(VirdoControl::Joueur)->hide();
+    fenetre.button(VirdoControl::Ordinateur)->hide();
 }
 
 QString texteDe(const VirdoWindow &fenetre, VirdoControl boite)
@@ -100,7 +105,9 @@ TourDeJeu::Issue TourDeJeu::coupOrdinateur(VirdoWindow &fenetre, Partie &partie)
 {
     fenetre.button(VirdoControl::Joueur)->hide();
     fenetre.textBox(VirdoControl::nbj)->hide();
-    fenetre.button(VirdoControl::Envoi)->hide();
+    // Envoi stays through the computer's move: the hand-over shows it again at once and a
+    // victory hides it. Hidden here, it would hand its focus round to the name box on the
+    // way to nbj.
     fenetre.button(VirdoControl::Ordinateur)->hide();
     fenetre.textBox(VirdoControl::nombreordinateur)->show();
 
@@ -124,11 +131,19 @@ TourDeJeu::Issue TourDeJeu::coupJoueur(VirdoWindow &fenetre, Partie &partie)
     QLineEdit *nbj = fenetre.textBox(VirdoControl::nbj);
     const Verdict verdict = jugerEntree(nbj->text(), partie);
     partie.nombrejoue = verdict.nombre;
-    nbj->hide();
+    // Sent with Return from nbj, the number leaves the focus where a click would, on Envoi,
+    // and not on the next box of the tab order. An accepted number that does not win leaves
+    // nbj to the hand-over, which hides it once Envoi has its new caption and the focus: a
+    // screen reader then presents Envoi as it now reads.
+    const auto cacherNbj = [&] {
+        giveFocus(fenetre.button(VirdoControl::Envoi));
+        nbj->hide();
+    };
 
     switch (verdict.entree) {
     case Entree::Vide:
     case Entree::Triche: {
+        cacherNbj();
         const QPointer<VirdoWindow> garde(&fenetre);
         m_messages.show(&fenetre,
                         verdict.entree == Entree::Vide
@@ -145,8 +160,10 @@ TourDeJeu::Issue TourDeJeu::coupJoueur(VirdoWindow &fenetre, Partie &partie)
     case Entree::Acceptee:
         ajouterAuTotal(partie);
         setText(fenetre.textBox(VirdoControl::Nombre), formatSigne(partie.total));
-        if (partie.total == partie.objectif)
+        if (partie.total == partie.objectif) {
+            cacherNbj();
             return Issue::Victoire;
+        }
         break;
     }
     passerLaMain(fenetre, partie);

@@ -1,12 +1,16 @@
 // Qt before 6.8 has no announcement of its own, and Orca speaks a changed text only in the
 // control that has the focus. What it does speak each time, focus or not, is an object of
 // the role "notification" that shows: the window keeps one, invisible, and shows it anew
-// for each message.
+// for each message. Orca speaks the labels inside a notification and flashes them on a
+// braille display, joined as they come: the notification holds one label a line, each but
+// the last ending in a blank, and has no name of its own, which Orca would speak as well
+// and which would hide from its braille every label it contains.
 
 #include "windows/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 
 namespace virdo {
@@ -28,6 +32,41 @@ public:
         setGeometry(0, 0, 1, 1);
         lower();
     }
+
+    // One label a line, in order; the labels of a longer message before stay, hidden.
+    void setLines(const QStringList &lines)
+    {
+        const QList<QLabel *> labels = findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < qMax(lines.size(), labels.size()); ++i) {
+            QLabel *label = i < labels.size() ? labels[i] : new Line(this);
+            if (i >= lines.size()) {
+                label->hide();
+                continue;
+            }
+            // A text's own line break (CR LF) is a break between two lines here too.
+            const QString line = QString(lines[i]).remove(u'\r');
+            label->setText(line);
+            label->setAccessibleName(i + 1 < lines.size() ? line + u' ' : line);
+            label->show();
+        }
+    }
+
+private:
+    // A label of the message: Qt presents it as a label, and it paints nothing.
+    class Line final : public QLabel
+    {
+    public:
+        explicit Line(QWidget *parent)
+            : QLabel(parent)
+        {
+            setTextFormat(Qt::PlainText);
+            setAttribute(Qt::WA_TransparentForMouseEvents);
+            setGeometry(0, 0, 1, 1);
+        }
+
+    protected:
+        void paintEvent(QPaintEvent *) override {}
+    };
 };
 
 QAccessibleInterface *notificationAccessible(const QString &className, QObject *object)
@@ -47,7 +86,7 @@ void Announcer::speak(QWidget *window, const QString &message)
     if (!notification)
         notification = new NotificationWidget(window);
     notification->hide();
-    notification->setAccessibleName(message);
+    notification->setLines(message.split(u'\n'));
     notification->show();
 }
 

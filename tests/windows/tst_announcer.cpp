@@ -23,6 +23,21 @@ class TstAnnouncer : public QObject
         return found;
     }
 
+    // What Orca speaks and flashes on a braille display of a notification that shows: the
+    // labels on screen inside it, joined as they come, when the notification's own name
+    // does not already hold them.
+    static QString flashOf(QAccessibleInterface *notification)
+    {
+        QString flash;
+        for (int i = 0; i < notification->childCount(); ++i) {
+            QAccessibleInterface *child = notification->child(i);
+            if (child->role() == QAccessible::StaticText && !child->state().invisible
+                && !notification->text(QAccessible::Name).contains(child->text(QAccessible::Name)))
+                flash += child->text(QAccessible::Name);
+        }
+        return flash;
+    }
+
 private slots:
     // A window not yet active keeps the message for its opening: Orca reads a window's
     // description after its title, and nothing else is added to the window.
@@ -35,10 +50,72 @@ private slots:
         QVERIFY(extras(w).isEmpty());
     }
 
-    // In the active window each message is shown anew as a notification named by it,
-    // one line a text; it takes no focus, no click, and paints nothing.
+    // As the window becomes active the message is told as any other (and reaches a braille
+    // display), and is not also its description; once the child has gone to another window,
+    // it is the description again, and coming back tells it again.
+    void activationTellsTheKeptMessage()
+    {
+        virdo::VirdoWindow w(m_ressources);
+        virdo::RejouerWindow autre(m_ressources);
+        virdo::Announcer annonces;
+        annonces.announce(&w, {QStringLiteral("Bonjour, comment t'appelles-tu ?")});
+        for (int fois = 0; fois < 2; ++fois) {
+            w.show();
+            QApplication::setActiveWindow(&w);
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTRY_COMPARE(extras(w).size(), 1);
+            QTRY_VERIFY(extras(w).first()->isVisible());
+            QCOMPARE(flashOf(QAccessible::queryAccessibleInterface(extras(w).first())),
+                     QStringLiteral("Bonjour, comment t'appelles-tu ?"));
+            QCOMPARE(w.accessibleDescription(), QString());
+            extras(w).first()->hide();
+            autre.show();
+            QApplication::setActiveWindow(&autre);
+            QVERIFY(QTest::qWaitForWindowActive(&autre));
+            QCOMPARE(w.accessibleDescription(), QStringLiteral("Bonjour, comment t'appelles-tu ?"));
+        }
+    }
+
+    // A window opened by the click that told the active window something tells that first,
+    // then its own: opening, it takes the braille display from the other at once. Opened by
+    // a later click, it tells only its own.
+    void windowOpenedByTheSameClick()
+    {
+        virdo::VirdoWindow w(m_ressources);
+        virdo::EurekaWindow eureka(m_ressources);
+        virdo::RejouerWindow rejouer(m_ressources);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        virdo::Announcer annonces;
+        annonces.announce(&w, {QStringLiteral("Total provisoire > 100"), QStringLiteral("Suite ou FIN")});
+        annonces.announce(&eureka, {QStringLiteral("Moi, Zoé,\r\nj'ai vaincu l'ordinateur ! ")});
+        QCOMPARE(eureka.accessibleDescription(),
+                 QStringLiteral("Total provisoire > 100\nSuite ou FIN\nMoi, Zoé,\r\nj'ai vaincu l'ordinateur ! "));
+        QTest::qWait(0);
+        annonces.announce(&rejouer, {QStringLiteral("Veux-tu rejouer ?")});
+        QCOMPARE(rejouer.accessibleDescription(), QStringLiteral("Veux-tu rejouer ?"));
+    }
+
+    // In the active window each message is shown anew as a notification that holds it,
+    // one line a text (a text's own CR LF breaks a line too); it takes no focus, no click,
+    // and paints nothing.
+    void activeWindowShowsANotification_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("flash");
+        QTest::newRow("two lines") << QStringList{QStringLiteral("Total provisoire > 12"), QStringLiteral("Zoé, à toi")}
+                                   << QStringLiteral("Total provisoire > 12 Zoé, à toi");
+        QTest::newRow("then fewer") << QStringList{QStringLiteral("Zoé, à toi de proposer un nombre >")}
+                                    << QStringLiteral("Zoé, à toi de proposer un nombre >");
+        QTest::newRow("then more, one broken") << QStringList{QStringLiteral("Moi, Zoé,\r\nj'ai vaincu l'ordinateur ! "),
+                                                              QStringLiteral("Suite"), QStringLiteral("ou FIN")}
+                                               << QStringLiteral("Moi, Zoé, j'ai vaincu l'ordinateur !  Suite ou FIN");
+    }
     void activeWindowShowsANotification()
     {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, flash);
         virdo::VirdoWindow w(m_ressources);
         w.show();
         QApplication::setActiveWindow(&w);
@@ -46,8 +123,11 @@ private slots:
         QWidget *focus = QApplication::focusWidget();
         const QImage avant = w.grab().toImage();
         virdo::Announcer annonces;
-        for (const QString &total : {QStringLiteral(" 12"), QStringLiteral(" 23")}) {
-            annonces.announce(&w, {QStringLiteral("Total provisoire >") + total, QStringLiteral("Zoé, à toi")});
+        // Each row after a longer message: what that one left inside is not read.
+        annonces.announce(&w, {QStringLiteral("Zoé"), QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois")});
+        // Twice: shown anew, the same message reads the same.
+        for (int fois = 0; fois < 2; ++fois) {
+            annonces.announce(&w, texts);
             const QList<QWidget *> notes = extras(w);
             QCOMPARE(notes.size(), 1);
             QWidget *note = notes.first();
@@ -55,7 +135,7 @@ private slots:
             QAccessibleInterface *lu = QAccessible::queryAccessibleInterface(note);
             QVERIFY(lu);
             QCOMPARE(lu->role(), QAccessible::Notification);
-            QCOMPARE(lu->text(QAccessible::Name), QStringLiteral("Total provisoire >%1\nZoé, à toi").arg(total));
+            QCOMPARE(flashOf(lu), flash);
             QCOMPARE(note->focusPolicy(), Qt::NoFocus);
             QVERIFY(note->testAttribute(Qt::WA_TransparentForMouseEvents));
         }
