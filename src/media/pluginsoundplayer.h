@@ -1,11 +1,10 @@
 #pragma once
 
+#include "media/lazyplugin.h"
 #include "media/soundplayer.h"
+#include "media/soundplayerfactory.h"
 
-#include <QPluginLoader>
 #include <QString>
-
-#include <memory>
 
 namespace virdo {
 
@@ -16,7 +15,6 @@ class PluginSoundPlayer final : public SoundPlayer
 {
 public:
     explicit PluginSoundPlayer(const QString &pluginPath);
-    ~PluginSoundPlayer() override;
 
     void prepare() override;
     void playLoop(Son son) override;
@@ -24,12 +22,7 @@ public:
     bool release() override;
 
 private:
-    SoundPlayer *player();
-
-    QString m_path;
-    QPluginLoader m_loader;
-    bool m_tried = false;
-    std::unique_ptr<SoundPlayer> m_player;
+    LazyPlugin<SoundPlayer, SoundPlayerFactory> m_plugin;
 };
 
 } // namespace virdo

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "media/lazyplugin.h"
 #include "media/voice.h"
+#include "media/voicefactory.h"
 
-#include <QPluginLoader>
 #include <QString>
-
-#include <memory>
 
 namespace virdo {
 
@@ -15,19 +14,13 @@ class PluginVoice final : public Voice
 {
 public:
     explicit PluginVoice(const QString &pluginPath);
-    ~PluginVoice() override;
 
     void say(const QString &text, bool whole) override;
     void afterSpeech(std::function<void()> done) override;
     bool release() override;
 
 private:
-    Voice *voice();
-
-    QString m_path;
-    QPluginLoader m_loader;
-    bool m_tried = false;
-    std::unique_ptr<Voice> m_voice;
+    LazyPlugin<Voice, VoiceFactory> m_plugin;
 };
 
 } // namespace virdo
