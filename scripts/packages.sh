@@ -28,8 +28,9 @@ VIRDO_TEST_PACKAGES=(
     # and its braille display: BRLTTY (with its Virtual driver), which Orca reaches through BrlAPI.
     brltty python3-brlapi
     strace
-    # The game natively on Wayland, on a headless GNOME compositor: Qt's Wayland plugin, mutter.
-    qt6-wayland mutter
+    # The game natively on Wayland, on a headless GNOME compositor: Qt's Wayland plugin, mutter,
+    # and what drives it there: keys through mutter's D-Bus interface, the windows read by AT-SPI.
+    qt6-wayland mutter python3-dbus python3-pyatspi
     # The Debian package, built as scripts/paquet builds it (debian/control's Build-Depends
     # are the build list above, plus debhelper), and what reads it.
     dpkg-dev debhelper file desktop-file-utils appstream libxml2-utils librsvg2-bin

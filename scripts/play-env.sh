@@ -44,6 +44,14 @@
 #   pulse_env_heard_after FILE START, pulse_env_quiet FILE SECONDS
 #                                      a recording still being made: sound after START
 #                                      seconds; none in its last SECONDS
+#   wayland_env_tools_present compositor|drive
+#                                      mutter, dbus-run-session, Qt's Wayland plugin; with
+#                                      drive, also what tests/e2e/wayland-drive needs
+#   wayland_env_start DIR SOCKET       a headless mutter (1024x768, no Xwayland) on a session
+#                                      bus of its own; exports XDG_RUNTIME_DIR (in DIR), sets
+#                                      WAYLAND_ENV_BUS, WAYLAND_ENV_MUTTER_PID
+#   wayland_drive_start, ask REQUEST   the keyboard and AT-SPI eyes of tests/e2e/wayland-drive
+#                                      on that bus; ask sets answer
 
 X_ENV_XVFB_PID=""
 X_ENV_WM_PID=""
@@ -51,8 +59,14 @@ PULSE_ENV_DIR=""
 PULSE_ENV_SERVER_PID=""
 PULSE_ENV_KEEPALIVE_PID=""
 PULSE_ENV_RECORD_PID=""
+WAYLAND_ENV_SESSION_PID=""
+WAYLAND_ENV_MUTTER_PID=""
+WAYLAND_ENV_BUS=""
+WAYLAND_DRIVE_PID=""
+WAYLAND_PYTHON=python3
 game_pid=""
 clicked_at=""
+answer=""
 turns=0
 # The X servers run at 96 dpi: a twip is a fifteenth of a pixel.
 X_ENV_TWIPS_PER_PIXEL=15
@@ -84,6 +98,7 @@ env_cleanup() {
     [ -z "$PULSE_ENV_SERVER_PID" ] || kill -CONT "$PULSE_ENV_SERVER_PID" 2>/dev/null || true
     x_env_stop
     pulse_env_stop
+    wayland_env_stop
 }
 trap env_cleanup EXIT
 trap 'exit 130' INT
@@ -394,4 +409,60 @@ pulse_env_quiet() {
     local from
     from=$(awk -v r="$(pulse_env_recorded "$1")" -v s="$2" 'BEGIN { printf "%.3f\n", (r > s) ? r - s : 0 }')
     pulse_env_holds "$1" "$2" && ! pulse_env_heard_after "$1" "$from"
+}
+
+# --- A headless GNOME compositor, for the game on native Wayland -------------------------
+
+wayland_env_tools_present() {
+    local tool python
+    for tool in mutter dbus-run-session qtpaths6; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; return 1; }
+    done
+    [ -e "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so" ] ||
+        { echo "SKIP: Qt's Wayland plugin (qt6-wayland) is not installed"; return 1; }
+    [ "${1:-}" = drive ] || return 0
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; return 1; }
+    # Debian's python3 has the Debian modules; another one first on PATH may not.
+    for python in python3 /usr/bin/python3; do
+        "$python" -c 'import dbus, pyatspi' 2>/dev/null && { WAYLAND_PYTHON=$python; return 0; }
+    done
+    echo "SKIP: python3-dbus or python3-pyatspi is not installed"
+    return 1
+}
+
+wayland_env_start() {
+    local log=$1/mutter.log
+    export XDG_RUNTIME_DIR=$1/run
+    [ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 700 "$XDG_RUNTIME_DIR"
+    rm -f "$1/bus"
+    # The bus's address is written out for the game and the driver; mutter takes its place.
+    # shellcheck disable=SC2016 # expanded by that shell
+    setsid dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0.new" && mv "$0.new" "$0" &&
+        exec mutter --headless --wayland --no-x11 --wayland-display="$1" --virtual-monitor 1024x768' \
+        "$1/bus" "$2" >>"$log" 2>&1 &
+    WAYLAND_ENV_SESSION_PID=$!
+    wayland_env_socket=$XDG_RUNTIME_DIR/$2
+    wait_until 20 wayland_env_ready_or_ended && [ -S "$wayland_env_socket" ] ||
+        { echo "wayland-env: mutter does not start" >&2; cat "$log" >&2; return 1; }
+    WAYLAND_ENV_BUS=$(cat "$1/bus")
+    WAYLAND_ENV_MUTTER_PID=$(ps -o pid=,comm= --ppid "$WAYLAND_ENV_SESSION_PID" | awk '$2 == "mutter" { print $1 }')
+}
+wayland_env_ready_or_ended() { [ -S "$wayland_env_socket" ] || ended "$WAYLAND_ENV_SESSION_PID"; }
+
+wayland_env_stop() {
+    env_end "$WAYLAND_DRIVE_PID" "$WAYLAND_ENV_SESSION_PID"
+    WAYLAND_DRIVE_PID="" WAYLAND_ENV_SESSION_PID="" WAYLAND_ENV_MUTTER_PID=""
+}
+
+wayland_drive_start() {
+    local here
+    here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+    # Bash sets WAYLAND_DRIVE_PID.
+    coproc WAYLAND_DRIVE { DBUS_SESSION_BUS_ADDRESS=$WAYLAND_ENV_BUS exec "$WAYLAND_PYTHON" "$here/../tests/e2e/wayland-drive"; }
+    read -r -t 20 -u "${WAYLAND_DRIVE[0]}" answer && [ "$answer" = ready ] ||
+        { echo "wayland-env: no remote keyboard on the compositor" >&2; return 1; }
+}
+# A line of the driver's answer; "state" answers several, up to a line ".".
+ask() {
+    echo "$*" >&"${WAYLAND_DRIVE[1]}" && IFS= read -r -t 10 -u "${WAYLAND_DRIVE[0]}" answer
 }
