@@ -25,13 +25,13 @@ namespace {
 // Unloading may happen inside a click of the window itself: hide now, delete once
 // the click has returned to the event loop.
 template<typename Window>
-void decharger(QPointer<Window> &fenetre)
+void unload(QPointer<Window> &window)
 {
-    if (!fenetre)
+    if (!window)
         return;
-    fenetre->hide();
-    fenetre->deleteLater();
-    fenetre = nullptr;
+    window->hide();
+    window->deleteLater();
+    window = nullptr;
 }
 
 // Space, Return or Enter pressed in a window where no control takes it (a control that
@@ -89,25 +89,25 @@ void Jeu::demarrer()
 }
 
 template<typename Handler>
-void Jeu::surClic(QAbstractButton *bouton, Handler handler)
+void Jeu::onClick(QAbstractButton *button, Handler handler)
 {
     // The window as context: a deleted window's buttons call nothing. A check box answers
     // every change of its tick: a click makes one, and so does the "Toggle" action a screen
     // reader or switch access sends, which is no click. The game itself clears boxes only
     // with their signals blocked.
-    const auto signal = qobject_cast<QCheckBox *>(bouton) ? &QAbstractButton::toggled : &QAbstractButton::clicked;
-    connect(bouton, signal, m_principale, [this, handler] {
+    const auto signal = qobject_cast<QCheckBox *>(button) ? &QAbstractButton::toggled : &QAbstractButton::clicked;
+    connect(button, signal, m_principale, [this, handler] {
         if (m_principale)
             handler();
     });
 }
 
-void Jeu::surEntree(QLineEdit *boite, QAbstractButton *bouton)
+void Jeu::onReturn(QLineEdit *box, QAbstractButton *button)
 {
     // Return or Enter in the box does what a click on the button does, while it is on screen.
-    connect(boite, &QLineEdit::returnPressed, bouton, [bouton] {
-        if (bouton->isVisible() && bouton->isEnabled())
-            bouton->click();
+    connect(box, &QLineEdit::returnPressed, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
     });
 }
 
@@ -116,15 +116,15 @@ void Jeu::chargerPrincipale()
     m_partie = {};
     m_principale = new VirdoWindow(m_ressources);
     auto bouton = [this](VirdoControl nom) { return m_principale->button(nom); };
-    surClic(bouton(VirdoControl::Identite), [this] { clicIdentite(); });
+    onClick(bouton(VirdoControl::Identite), [this] { clicIdentite(); });
     for (int k = 1; k <= nombreDeProgrammes; ++k)
-        surClic(m_principale->checkBox(caseProgramme(k)), [this, k] { clicProgramme(k); });
-    surClic(bouton(VirdoControl::Joueur), [this] { clicPremier(Tour::Joueur); });
-    surClic(bouton(VirdoControl::Ordinateur), [this] { clicPremier(Tour::Ordinateur); });
-    surClic(bouton(VirdoControl::Envoi), [this] { clicEnvoi(); });
-    surClic(bouton(VirdoControl::FIN), [this] { clicFin(); });
-    surEntree(m_principale->textBox(VirdoControl::ndj), bouton(VirdoControl::Identite));
-    surEntree(m_principale->textBox(VirdoControl::nbj), bouton(VirdoControl::Envoi));
+        onClick(m_principale->checkBox(caseProgramme(k)), [this, k] { clicProgramme(k); });
+    onClick(bouton(VirdoControl::Joueur), [this] { clicPremier(Tour::Joueur); });
+    onClick(bouton(VirdoControl::Ordinateur), [this] { clicPremier(Tour::Ordinateur); });
+    onClick(bouton(VirdoControl::Envoi), [this] { clicEnvoi(); });
+    onClick(bouton(VirdoControl::FIN), [this] { clicFin(); });
+    onReturn(m_principale->textBox(VirdoControl::ndj), bouton(VirdoControl::Identite));
+    onReturn(m_principale->textBox(VirdoControl::nbj), bouton(VirdoControl::Envoi));
     connect(m_principale, &GameWindow::closeRequested, this, &Jeu::terminer);
     // Placed before it shows, so that it does not jump.
     centreOnScreen(m_principale, m_ressources);
@@ -202,7 +202,7 @@ void Jeu::clicFin()
     setText(fenetre.textBox(RejouerControl::nj), m_partie.prenom);
     // Silence once the replay window is up, before the main window goes.
     m_son.stop();
-    decharger(m_principale);
+    unload(m_principale);
     verifierFin();
 }
 
@@ -222,17 +222,17 @@ void Jeu::clicNon()
 {
     if (!m_rejouer)
         return; // a second click: the first one has already ended the game
-    decharger(m_rejouer);
-    decharger(m_eureka);
+    unload(m_rejouer);
+    unload(m_eureka);
     verifierFin();
 }
 
 void Jeu::terminer()
 {
     m_son.stop();
-    decharger(m_principale);
-    decharger(m_rejouer);
-    decharger(m_eureka);
+    unload(m_principale);
+    unload(m_rejouer);
+    unload(m_eureka);
     verifierFin();
 }
 

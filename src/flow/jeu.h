@@ -75,9 +75,9 @@ private:
     // Connects a click of the main window. A handler runs only while the window is the
     // game's: once unloaded (hidden, deleted later) it answers no click any more.
     template<typename Handler>
-    void surClic(QAbstractButton *bouton, Handler handler);
+    void onClick(QAbstractButton *button, Handler handler);
     // Return in a text box of the main window as a click on the button that sends it.
-    void surEntree(QLineEdit *boite, QAbstractButton *bouton);
+    void onReturn(QLineEdit *box, QAbstractButton *button);
     RejouerWindow &fenetreRejouer();
     EurekaWindow &fenetreEureka();
     void verifierFin();

@@ -3,7 +3,7 @@
 #include "media/picture.h"
 #include "media/soundplayer.h"
 #include "windows/windowresources.h"
-#include "windows/windowtables.h"
+#include "windows/gametables.h"
 
 namespace virdo {
 

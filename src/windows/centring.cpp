@@ -17,7 +17,7 @@ namespace {
 
 // The window's frame as the window manager reports it; null while it is unknown (not
 // shown yet) or when there is none (no window manager).
-QMargins cadreConnu(const QWidget *window)
+QMargins knownFrame(const QWidget *window)
 {
     const QWindow *handle = window->windowHandle();
     if (!handle || !window->isVisible())
@@ -26,23 +26,23 @@ QMargins cadreConnu(const QWidget *window)
 }
 
 // Where the frame's top-left corner goes for the window to be centred with that frame.
-QPoint coinCentre(const QWidget *window, const QMargins &cadre)
+QPoint centredCorner(const QWidget *window, const QMargins &margins)
 {
-    const QRect ecran = window->screen()->availableGeometry();
-    QRect fenetre = QRect(QPoint(), window->size()).marginsAdded(cadre);
-    fenetre.moveCenter(ecran.center());
-    return placeInside(fenetre, ecran);
+    const QRect area = window->screen()->availableGeometry();
+    QRect frame = QRect(QPoint(), window->size()).marginsAdded(margins);
+    frame.moveCenter(area.center());
+    return placeInside(frame, area);
 }
 
 // Waits for the window's first paint, by which the window manager has framed it, and
 // centres it again if its frame is not the one it was placed with.
-class CadreAVerifier : public QObject
+class FrameCheck : public QObject
 {
 public:
-    CadreAVerifier(QWidget *window, WindowResources &resources)
+    FrameCheck(QWidget *window, WindowResources &resources)
         : QObject(window)
         , m_resources(resources)
-        , m_suppose(resources.expectedFrame())
+        , m_assumed(resources.expectedFrame())
     {
         window->installEventFilter(this);
     }
@@ -53,11 +53,11 @@ protected:
         if (event->type() != QEvent::Paint)
             return false;
         auto *window = static_cast<QWidget *>(watched);
-        const QMargins cadre = cadreConnu(window);
-        if (!cadre.isNull()) {
-            m_resources.setExpectedFrame(cadre);
-            if (cadre != m_suppose)
-                window->move(coinCentre(window, cadre));
+        const QMargins margins = knownFrame(window);
+        if (!margins.isNull()) {
+            m_resources.setExpectedFrame(margins);
+            if (margins != m_assumed)
+                window->move(centredCorner(window, margins));
         }
         window->removeEventFilter(this);
         deleteLater();
@@ -66,36 +66,36 @@ protected:
 
 private:
     WindowResources &m_resources;
-    QMargins m_suppose;
+    QMargins m_assumed;
 };
 
 // Moves a shown window back inside the available area of its screen when it no longer fits.
-void ramenerSurEcran(QWidget *window)
+void bringOnScreen(QWidget *window)
 {
     if (!window->isVisible() || !window->screen())
         return;
-    const QRect cadre = window->frameGeometry();
-    const QPoint coin = placeInside(cadre, window->screen()->availableGeometry());
-    if (coin != cadre.topLeft())
-        window->move(coin);
+    const QRect frame = window->frameGeometry();
+    const QPoint corner = placeInside(frame, window->screen()->availableGeometry());
+    if (corner != frame.topLeft())
+        window->move(corner);
 }
 
 // Brings its window back on screen when it is shown again and when a screen's available
 // area changes, on any screen: a window may be moved to another one as its screen goes.
-class GardeSurEcran : public QObject
+class OnScreenGuard : public QObject
 {
 public:
-    explicit GardeSurEcran(QWidget *window)
+    explicit OnScreenGuard(QWidget *window)
         : QObject(window)
         , m_window(window)
     {
         window->installEventFilter(this);
-        const auto surveiller = [this](QScreen *screen) {
-            connect(screen, &QScreen::availableGeometryChanged, this, [this] { ramenerSurEcran(m_window); });
+        const auto watch = [this](QScreen *screen) {
+            connect(screen, &QScreen::availableGeometryChanged, this, [this] { bringOnScreen(m_window); });
         };
         for (QScreen *screen : QGuiApplication::screens())
-            surveiller(screen);
-        connect(qGuiApp, &QGuiApplication::screenAdded, this, surveiller);
+            watch(screen);
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, watch);
     }
 
 protected:
@@ -103,7 +103,7 @@ protected:
     {
         // Sent before the window reaches the screen: it comes up where it will stay.
         if (event->type() == QEvent::Show)
-            ramenerSurEcran(m_window);
+            bringOnScreen(m_window);
         return false;
     }
 
@@ -153,7 +153,7 @@ QPoint placeClearOf(const QRect &frame, const QRect &area, const QRect &avoid)
 
 void keepOnScreen(QWidget *window)
 {
-    new GardeSurEcran(window);
+    new OnScreenGuard(window);
 }
 
 void centreOnScreen(QWidget *window, WindowResources &resources)
@@ -162,12 +162,12 @@ void centreOnScreen(QWidget *window, WindowResources &resources)
         return;
     // move() places a window's frame; before the window is shown, Qt hands the point to
     // the window manager as the frame's corner.
-    QMargins cadre = cadreConnu(window);
-    if (cadre.isNull()) {
-        cadre = resources.expectedFrame();
-        new CadreAVerifier(window, resources);
+    QMargins margins = knownFrame(window);
+    if (margins.isNull()) {
+        margins = resources.expectedFrame();
+        new FrameCheck(window, resources);
     }
-    window->move(coinCentre(window, cadre));
+    window->move(centredCorner(window, margins));
 }
 
 } // namespace virdo

@@ -1,4 +1,4 @@
-#include "windows/windowtables.h"
+#include "windows/gametables.h"
 
 namespace virdo {
 

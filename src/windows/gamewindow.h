@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/windowtable.h"
+#include "windows/tableformat.h"
 
 #include <QWidget>
 

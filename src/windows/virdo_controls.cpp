@@ -3,7 +3,7 @@
 // in twips from the top-left corner of the window's client area. The shell scripts that
 // drive the real game with xdotool find their clicks here.
 
-#include "windows/windowtables.h"
+#include "windows/gametables.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 
 #include "windows/gamewindow.h"
 #include "windows/windowresources.h"
-#include "windows/windowtables.h"
+#include "windows/gametables.h"
 
 namespace virdo {
 

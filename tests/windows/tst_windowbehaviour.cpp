@@ -12,7 +12,7 @@
 #include "windows/toolkit.h"
 #include "windows/twips.h"
 #include "windows/window.h"
-#include "windows/windowtables.h"
+#include "windows/gametables.h"
 
 #include <QAbstractButton>
 #include <QApplication>

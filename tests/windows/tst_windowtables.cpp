@@ -9,7 +9,7 @@
 #include "windows/multilinebox.h"
 #include "windows/twips.h"
 #include "windows/window.h"
-#include "windows/windowtables.h"
+#include "windows/gametables.h"
 
 #include <QApplication>
 #include <QCheckBox>
