@@ -2,22 +2,30 @@
 # Sourced by scripts/paquet and the package tests (not run): the one way they build the Debian
 # package, with dpkg-buildpackage from debian/, in a folder of their own.
 #
-#   virdo_deb_install_build_deps
+#   virdo_deb_install_build_deps [LIST]
 #       installs what building the package needs (its Build-Depends) through one metapackage,
-#       virdo-build-deps, asking apt only when something is missing; then
-#       virdo_deb_build_deps_removal prints the one command that takes them all away again.
+#       virdo-build-deps, asking apt only when something is missing; every package this
+#       installed is added to the file LIST, one a line. Then virdo_deb_build_deps_removal LIST
+#       prints the one command that purges them all again.
 #   virdo_deb_build FOLDER [DPKG-BUILDPACKAGE OPTION...]
 #       copies the game's sources into FOLDER/virdo-VERSION and builds there, without the
 #       tests; the packages land in FOLDER. Sets VIRDO_DEB (the path of virdo_VERSION_ARCH.deb).
 
 VIRDO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
 
+# The packages installed now, one a line, sorted.
+virdo_deb_installed() {
+    dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" { print $2 }' | sort -u
+}
+
 virdo_deb_install_build_deps() {
+    local list=${1:-}
     if command -v dpkg-checkbuilddeps >/dev/null 2>&1 \
         && (cd "$VIRDO_ROOT" && dpkg-checkbuilddeps >/dev/null 2>&1); then
         return 0
     fi
-    local sudo=() tools=() p
+    local sudo=() tools=() p before
+    before=$(virdo_deb_installed)
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installation de ce qu'il faut pour construire le paquet…"
     "${sudo[@]}" apt-get update -qq
@@ -36,15 +44,23 @@ virdo_deb_install_build_deps() {
     (cd "$work" && "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive mk-build-deps --install --remove \
         --tool 'apt-get -y -q --no-install-recommends' "$VIRDO_ROOT/debian/control")
     rm -rf "$work"
+    # apt's autoremove would keep much of it: what apt or tar suggest (dpkg-dev, gnupg) stays,
+    # and what those recommend with it (build-essential, the compiler). The list names it all.
+    if [ -n "$list" ]; then
+        mkdir -p "$(dirname "$list")"
+        { [ -f "$list" ] && cat "$list"; comm -13 <(echo "$before") <(virdo_deb_installed); } | sort -u >"$list.new"
+        mv "$list.new" "$list"
+    fi
 }
 
-# The command that removes the build dependencies, when they came with virdo-build-deps.
+# The command that purges the packages LIST names: those installed to build the package.
 virdo_deb_build_deps_removal() {
-    [ "$(dpkg-query -W -f='${Status}' virdo-build-deps 2>/dev/null)" = 'install ok installed' ] || return 0
+    local list=$1
+    [ -s "$list" ] || return 0
     local sudo=''
     [ "$(id -u)" -eq 0 ] || sudo='sudo '
-    echo "Pour retirer ensuite tout ce qui a servi à construire le paquet (le jeu installé reste) :"
-    echo "  ${sudo}apt-get purge --autoremove virdo-build-deps"
+    echo "Pour retirer ensuite tout ce qui a été installé pour construire le paquet (le jeu installé reste) :"
+    echo "  ${sudo}apt-get purge \$(cat '$list') && rm '$list'"
 }
 
 # The files of the sources: those git knows (tracked, or new and not ignored), so that no
