@@ -57,10 +57,10 @@ virdo_deb_install_build_deps() {
 virdo_deb_build_deps_removal() {
     local list=$1
     [ -s "$list" ] || return 0
-    local sudo=''
-    [ "$(id -u)" -eq 0 ] || sudo='sudo '
+    local as_root=''
+    [ "$(id -u)" -eq 0 ] || as_root='sudo '
     echo "Pour retirer ensuite tout ce qui a été installé pour construire le paquet (le jeu installé reste) :"
-    echo "  ${sudo}apt-get purge \$(cat '$list') && rm '$list'"
+    echo "  ${as_root}apt-get purge \$(cat '$list') && rm '$list'"
 }
 
 # The files of the sources: those git knows (tracked, or new and not ignored), so that no
