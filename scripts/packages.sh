@@ -28,6 +28,8 @@ VIRDO_TEST_PACKAGES=(
     # and its braille display: BRLTTY (with its Virtual driver), which Orca reaches through BrlAPI.
     brltty python3-brlapi
     strace
+    # A full-screen window of another program over the game's (GTK 3 from Python).
+    python3-gi gir1.2-gtk-3.0
     # The game natively on Wayland, on a headless GNOME compositor: Qt's Wayland plugin, mutter,
     # and what drives it there: keys through mutter's D-Bus interface, the windows read by AT-SPI.
     qt6-wayland mutter python3-dbus python3-pyatspi
