@@ -4,9 +4,7 @@ namespace virdo {
 
 namespace {
 
-constexpr int navy = 0x000080;
-constexpr int lightCyan = 0xC0FFFF;
-constexpr int darkRed = 0xC00000;
+using namespace tablecolour;
 
 constexpr FontChoice roundedSans{"Arial Rounded MT Bold", 18, true, false};
 

@@ -29,6 +29,18 @@ struct FontChoice
 
 inline constexpr int defaultColour = -1;
 
+// The colours the windows' designer picked, 0xRRGGBB, by the names the tables use.
+namespace tablecolour {
+inline constexpr int black = 0x000000;
+inline constexpr int navy = 0x000080;
+inline constexpr int blue = 0x0000C0;
+inline constexpr int maroon = 0x800000;
+inline constexpr int darkRed = 0xC00000;
+inline constexpr int red = 0xFF0000;
+inline constexpr int lightGrey = 0xE0E0E0;
+inline constexpr int lightCyan = 0xC0FFFF;
+} // namespace tablecolour
+
 // One control as the window designer laid it out. Positions and sizes are in twips
 // (1/1440 inch) from the top-left corner of the client area; colours are 0xRRGGBB.
 struct ControlRow

@@ -7,12 +7,7 @@ namespace virdo {
 
 namespace {
 
-constexpr int maroon = 0x800000;
-constexpr int navy = 0x000080;
-constexpr int lightGrey = 0xE0E0E0;
-constexpr int black = 0x000000;
-constexpr int blue = 0x0000C0;
-constexpr int red = 0xFF0000;
+using namespace tablecolour;
 
 constexpr FontChoice times975{"Times New Roman", 9.75, true, false};
 constexpr FontChoice times12Italic{"Times New Roman", 12, true, true};
