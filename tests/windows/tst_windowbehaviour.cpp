@@ -2,7 +2,7 @@
 // state the main window opens in, wrapping and centring of texts, the toolkit operations,
 // the picture box, and the faces the named fonts resolve to.
 
-#include "pilote.h"
+#include "openwindow.h"
 
 #include "windows/centring.h"
 #include "windows/fonts.h"
@@ -41,13 +41,6 @@ using virdo::GameWindow;
 
 namespace {
 
-bool showAndActivate(QWidget *w)
-{
-    w->show();
-    QApplication::setActiveWindow(w);
-    return QTest::qWaitForWindowActive(w);
-}
-
 // A French text long enough to need several lines in any of the multi-line boxes.
 const QString longText = QStringLiteral(
     "Bonjour Léa, je te propose de jouer avec moi, l'ordinateur, à la course au total : "
@@ -82,6 +75,16 @@ QList<Gaps> lineGaps(const QTextEdit *box)
         }
     }
     return gaps;
+}
+
+// Empty when every line is centred, else the gaps of the first that is not.
+QString uncentred(const QList<Gaps> &gaps)
+{
+    for (const Gaps &g : gaps) {
+        if (!g.centred())
+            return QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right);
+    }
+    return {};
 }
 
 // The box around the dark (text) pixels of an image.
@@ -123,10 +126,8 @@ private slots:
     void hiddenBoxShowsItsOwnFont();
     void resizingMovesNoControl_data();
     void resizingMovesNoControl();
-    void placeInsideTheScreen_data();
-    void placeInsideTheScreen();
-    void placeClearOfFin_data();
-    void placeClearOfFin();
+    void placeOnTheScreen_data();
+    void placeOnTheScreen();
     void scaleToFitTheScreen_data();
     void scaleToFitTheScreen();
     void shownAgainOnScreen_data();
@@ -135,16 +136,12 @@ private slots:
     void listeWrapsToEightLines();
     void multiLineBoxWrapsAndCentres_data();
     void multiLineBoxWrapsAndCentres();
-    void multiLineBoxBreaksAtCrLf_data();
-    void multiLineBoxBreaksAtCrLf();
     void buttonCaptionWraps_data();
     void buttonCaptionWraps();
-    void textBoxLengthLimit_data();
-    void textBoxLengthLimit();
+    void textBoxKeepsWhatFits_data();
+    void textBoxKeepsWhatFits();
     void returnPressesFocusedButton_data();
     void returnPressesFocusedButton();
-    void setTextShowsExactly_data();
-    void setTextShowsExactly();
     void widthAndLeftInTwips_data();
     void widthAndLeftInTwips();
     void uncheckIsNoClick_data();
@@ -175,8 +172,7 @@ void TestWindowBehaviour::cleanup()
 void TestWindowBehaviour::startShowsExactlySevenControls()
 {
     virdo::VirdoWindow w(m_ressources);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(showWindow(&w));
     QStringList shown;
     for (QWidget *c : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (c->isVisible())
@@ -190,28 +186,22 @@ void TestWindowBehaviour::startShowsExactlySevenControls()
 void TestWindowBehaviour::startValues_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ticked");
-    QTest::newRow("Nombre") << "Nombre" << "0" << false;
-    QTest::newRow("BUT") << "BUT" << "" << false;
-    QTest::newRow("ndj") << "ndj" << "" << false;
-    QTest::newRow("nbj") << "nbj" << "" << false;
-    for (int k = 1; k <= 8; ++k) {
-        const QString box = QStringLiteral("Check%1").arg(k);
-        QTest::newRow(qPrintable(box)) << box << QString() << false;
-    }
+    QTest::addColumn<QString>("text"); // of a check box: none, and not ticked
+    QTest::newRow("Nombre") << "Nombre" << "0";
+    for (const char *name : {"BUT", "ndj", "nbj"})
+        QTest::newRow(name) << name << "";
+    for (int k = 1; k <= 8; ++k)
+        QTest::addRow("Check%d", k) << QStringLiteral("Check%1").arg(k) << QString();
 }
 
 void TestWindowBehaviour::startValues()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QFETCH(bool, ticked);
-    virdo::VirdoWindow w(m_ressources);
-    QWidget *c = pilote::parNom(w, name);
-    QVERIFY(c);
+    const auto [w, c, complaint] = openWindow("VIRDO", name, m_ressources);
+    PILOTE(complaint);
     if (auto *box = qobject_cast<QCheckBox *>(c)) {
-        QCOMPARE(box->isChecked(), ticked);
+        QVERIFY(!box->isChecked());
         QCOMPARE(box->checkState(), Qt::Unchecked);
     } else {
         QCOMPARE(pilote::texte(c), text);
@@ -222,7 +212,7 @@ void TestWindowBehaviour::startValues()
 void TestWindowBehaviour::startFocusInNdj()
 {
     virdo::VirdoWindow w(m_ressources);
-    QVERIFY(showAndActivate(&w));
+    QVERIFY(showWindow(&w, Show::Active));
     QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
     QCOMPARE(pilote::texte(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
@@ -234,7 +224,7 @@ void TestWindowBehaviour::startFocusInNdj()
 void TestWindowBehaviour::hiddenBoxShowsItsOwnFont()
 {
     virdo::VirdoWindow w(m_ressources);
-    QVERIFY(showAndActivate(&w));
+    QVERIFY(showWindow(&w, Show::Active));
     QLineEdit *box = w.textBox(VirdoControl::nombreordinateur);
     const QString message = QStringLiteral("Moi, l'ordinateur, j'ai joué: 7");
     pilote::ecrire(box, message);
@@ -269,8 +259,7 @@ void TestWindowBehaviour::resizingMovesNoControl()
     QFETCH(QSize, newSize);
     QFETCH(bool, sizable);
     const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY(showWindow(w.get()));
     const QSize before = w->size();
     QMap<QString, QRect> places;
     for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -284,72 +273,56 @@ void TestWindowBehaviour::resizingMovesNoControl()
 }
 
 // A frame that fits stays where it is; one that does not comes back inside by the least,
-// and one larger than the screen keeps its top-left corner, with its title bar, on it.
-void TestWindowBehaviour::placeInsideTheScreen_data()
+// and one larger than the screen keeps its top-left corner, with its title bar, on it. The
+// victory window leaves FIN in sight too, moved the least; where no place leaves it whole,
+// it covers the least of it.
+void TestWindowBehaviour::placeOnTheScreen_data()
 {
     QTest::addColumn<QRect>("frame");
     QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("fin"); // none but for the victory window
     QTest::addColumn<QPoint>("corner");
     const QRect small(0, 0, 800, 600);
     // A panel along the top: the area starts lower.
     const QRect panel(0, 30, 1024, 738);
-    QTest::newRow("fits: stays") << QRect(401, 356, 300, 200) << small << QPoint(401, 356);
-    QTest::newRow("fits exactly") << QRect(0, 0, 800, 600) << small << QPoint(0, 0);
-    QTest::newRow("past the right edge") << QRect(601, 100, 300, 200) << small << QPoint(500, 100);
-    QTest::newRow("past the bottom") << QRect(100, 500, 300, 200) << small << QPoint(100, 400);
-    QTest::newRow("wholly off, bottom right") << QRect(800, 437, 320, 190) << small << QPoint(480, 410);
-    QTest::newRow("off to the left and above") << QRect(-50, -20, 300, 200) << small << QPoint(0, 0);
-    QTest::newRow("under the panel") << QRect(200, 10, 300, 200) << panel << QPoint(200, 30);
-    QTest::newRow("wider than the screen") << QRect(601, 356, 1000, 200) << small << QPoint(0, 356);
-    QTest::newRow("larger than the screen") << QRect(601, 356, 1000, 700) << small << QPoint(0, 0);
-    QTest::newRow("taller, under the panel") << QRect(40, 100, 300, 800) << panel << QPoint(40, 30);
-}
+    const QRect none;
+    QTest::newRow("fits: stays") << QRect(401, 356, 300, 200) << small << none << QPoint(401, 356);
+    QTest::newRow("fits exactly") << QRect(0, 0, 800, 600) << small << none << QPoint(0, 0);
+    QTest::newRow("past the right edge") << QRect(601, 100, 300, 200) << small << none << QPoint(500, 100);
+    QTest::newRow("past the bottom") << QRect(100, 500, 300, 200) << small << none << QPoint(100, 400);
+    QTest::newRow("wholly off, bottom right") << QRect(800, 437, 320, 190) << small << none << QPoint(480, 410);
+    QTest::newRow("off to the left and above") << QRect(-50, -20, 300, 200) << small << none << QPoint(0, 0);
+    QTest::newRow("under the panel") << QRect(200, 10, 300, 200) << panel << none << QPoint(200, 30);
+    QTest::newRow("wider than the screen") << QRect(601, 356, 1000, 200) << small << none << QPoint(0, 356);
+    QTest::newRow("larger than the screen") << QRect(601, 356, 1000, 700) << small << none << QPoint(0, 0);
+    QTest::newRow("taller, under the panel") << QRect(40, 100, 300, 800) << panel << none << QPoint(40, 30);
 
-void TestWindowBehaviour::placeInsideTheScreen()
-{
-    QFETCH(QRect, frame);
-    QFETCH(QRect, area);
-    QFETCH(QPoint, corner);
-    QCOMPARE(virdo::placeInside(frame, area), corner);
-}
-
-// The victory window leaves FIN in sight, inside the screen, moved the least; where no place
-// leaves it whole, it covers the least of it.
-void TestWindowBehaviour::placeClearOfFin_data()
-{
-    QTest::addColumn<QRect>("frame");
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<QRect>("fin");
-    QTest::addColumn<QPoint>("corner");
     const QRect screen(0, 0, 1024, 768);
     // FIN of the main window centred on that screen, at 96 dpi.
     const QRect fin(649, 526, 105, 49);
-    const QSize eureka(307, 365);
-    QTest::newRow("clear: stays") << QRect(QPoint(0, 0), eureka) << screen << fin << QPoint(0, 0);
-    QTest::newRow("on FIN: above it, the nearest side") << QRect(QPoint(500, 300), eureka) << screen << fin
-                                                        << QPoint(500, 161);
-    QTest::newRow("past the right edge, on FIN: inside, above") << QRect(QPoint(800, 300), eureka) << screen << fin
+    const auto eureka = [](int x, int y) { return QRect(QPoint(x, y), QSize(307, 365)); };
+    QTest::newRow("clear: stays") << eureka(0, 0) << screen << fin << QPoint(0, 0);
+    QTest::newRow("on FIN: above it, the nearest side") << eureka(500, 300) << screen << fin << QPoint(500, 161);
+    QTest::newRow("past the right edge, on FIN: inside, above") << eureka(800, 300) << screen << fin
                                                                 << QPoint(717, 161);
-    QTest::newRow("off the bottom, on FIN: no room below or right") << QRect(QPoint(700, 600), eureka) << screen
-                                                                    << fin << QPoint(700, 161);
+    QTest::newRow("off the bottom, on FIN: no room below or right") << eureka(700, 600) << screen << fin
+                                                                    << QPoint(700, 161);
     // 960 x 600, a main window of 717 x 368 centred: FIN near the bottom right of the middle.
-    const QRect scale2(0, 0, 960, 600);
-    QTest::newRow("scale 2: left of FIN, nearer than above") << QRect(QPoint(400, 200), eureka) << scale2
+    QTest::newRow("scale 2: left of FIN, nearer than above") << eureka(400, 200) << QRect(0, 0, 960, 600)
                                                              << QRect(617, 450, 105, 49) << QPoint(310, 200);
-    QTest::newRow("no room anywhere: stays inside") << QRect(QPoint(0, 0), QSize(300, 300)) << QRect(0, 0, 320, 320)
+    QTest::newRow("no room anywhere: stays inside") << QRect(0, 0, 300, 300) << QRect(0, 0, 320, 320)
                                                     << QRect(100, 100, 200, 200) << QPoint(0, 0);
-    QTest::newRow("a panel on the left: clear, right of FIN") << QRect(QPoint(60, 100), QSize(300, 300))
-                                                              << QRect(60, 0, 500, 500) << QRect(60, 150, 100, 50)
-                                                              << QPoint(160, 100);
+    QTest::newRow("a panel on the left: clear, right of FIN") << QRect(60, 100, 300, 300) << QRect(60, 0, 500, 500)
+                                                              << QRect(60, 150, 100, 50) << QPoint(160, 100);
 }
 
-void TestWindowBehaviour::placeClearOfFin()
+void TestWindowBehaviour::placeOnTheScreen()
 {
     QFETCH(QRect, frame);
     QFETCH(QRect, area);
     QFETCH(QRect, fin);
     QFETCH(QPoint, corner);
-    QCOMPARE(virdo::placeClearOf(frame, area, fin), corner);
+    QCOMPARE(fin.isNull() ? virdo::placeInside(frame, area) : virdo::placeClearOf(frame, area, fin), corner);
 }
 
 // A window too large for its screen is made smaller just enough, frame included; one that
@@ -401,15 +374,11 @@ void TestWindowBehaviour::shownAgainOnScreen()
     QFETCH(QPoint, leftAt);
     QFETCH(bool, stays);
     const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY(showWindow(w.get()));
     w->hide();
     w->move(leftAt);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    const QRect area = w->screen()->availableGeometry();
-    QVERIFY2(area.contains(w->frameGeometry()),
-             qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())));
+    QVERIFY(showWindow(w.get()));
+    PILOTE(frameOutside(w.get(), w->screen()->availableGeometry()));
     if (stays)
         QCOMPARE(w->pos(), leftAt);
 }
@@ -464,27 +433,34 @@ void TestWindowBehaviour::listeWrapsToEightLines()
              qPrintable(QStringLiteral("line at %1, box at %2").arg(lineMiddle).arg(boxMiddle)));
 }
 
-// The multi-line boxes wrap at blanks within their width, show no scroll bar, and centre
-// every line, also lines the player types.
+// The multi-line boxes wrap at blanks within their width, make two lines of a CR LF, show no
+// scroll bar, and centre every line, also lines the player types; reading the text back gives
+// the CR LF.
 void TestWindowBehaviour::multiLineBoxWrapsAndCentres_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Accueil") << "VIRDO" << "Accueil";
-    QTest::newRow("Tirage") << "VIRDO" << "Tirage";
-    QTest::newRow("CRI") << "Eureka" << "CRI";
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wraps"); // else one line a paragraph
+    QTest::newRow("Accueil, long") << "VIRDO" << "Accueil" << longText << true;
+    QTest::newRow("Tirage, long") << "VIRDO" << "Tirage" << longText << true;
+    QTest::newRow("CRI, long") << "Eureka" << "CRI" << longText << true;
+    QTest::newRow("CRI, player wins")
+        << "Eureka" << "CRI" << QStringLiteral("Moi, Joueur  Anonyme,\r\nj'ai vaincu l'ordinateur ! ") << false;
+    QTest::newRow("CRI, computer wins") << "Eureka" << "CRI"
+                                        << QStringLiteral("Moi, l'ordinateur, j'ai vaincu \r\nLéa") << false;
+    QTest::newRow("Accueil, CR LF") << "VIRDO" << "Accueil" << QStringLiteral("Bonjour\r\nLéa") << false;
+    QTest::newRow("Tirage, CR LF") << "VIRDO" << "Tirage" << QStringLiteral("Léa,\r\nà toi !") << false;
 }
 
 void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    auto *box = qobject_cast<virdo::MultiLineBox *>(pilote::parNom(*w, name));
-    QVERIFY(box);
-    box->show();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QFETCH(QString, text);
+    QFETCH(bool, wraps);
+    const auto [w, box, complaint] = openWindow<virdo::MultiLineBox>(window, name, m_ressources, Show::Exposed);
+    PILOTE(complaint);
 
     QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -495,21 +471,27 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
     QVERIFY(!box->verticalScrollBar()->isVisible());
     QVERIFY(!box->horizontalScrollBar()->isVisible());
 
-    pilote::ecrire(box, longText);
+    pilote::ecrire(box, text);
     QCoreApplication::processEvents();
-    QCOMPARE(box->document()->blockCount(), 1);
+    QCOMPARE(pilote::texte(box), text);
+    const int paragraphs = int(text.count(QStringLiteral("\r\n"))) + 1;
+    QCOMPARE(box->document()->blockCount(), paragraphs);
+    QCOMPARE(box->document()->begin().text(), text.section(QStringLiteral("\r\n"), 0, 0));
     QVERIFY2(box->document()->documentLayout()->documentSize().width() <= box->viewport()->width(),
              "the text runs beyond the right edge");
     const QList<Gaps> gaps = lineGaps(box);
-    QVERIFY2(gaps.size() > 1, "a long text stays on one line");
+    if (wraps)
+        QVERIFY2(gaps.size() > paragraphs, "a long text stays on one line");
+    else
+        QCOMPARE(gaps.size(), paragraphs);
     // Lines break at blanks: no word is split.
-    const QTextLayout *layout = box->document()->begin().layout();
-    for (int i = 0; i + 1 < layout->lineCount(); ++i) {
-        const QTextLine line = layout->lineAt(i);
-        QCOMPARE(longText.at(line.textStart() + line.textLength() - 1), QLatin1Char(' '));
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        for (int i = 0; i + 1 < block.layout()->lineCount(); ++i) {
+            const QTextLine line = block.layout()->lineAt(i);
+            QCOMPARE(block.text().at(line.textStart() + line.textLength() - 1), QLatin1Char(' '));
+        }
     }
-    for (const Gaps &g : gaps)
-        QVERIFY2(g.centred(), qPrintable(QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right)));
+    PILOTE(uncentred(gaps));
 
     // What the player types in an empty box is centred too.
     pilote::ecrire(box, QString());
@@ -520,43 +502,6 @@ void TestWindowBehaviour::multiLineBoxWrapsAndCentres()
     QCOMPARE(typed.size(), 1);
     QVERIFY(typed.first().left > box->viewport()->width() / 3);
     QVERIFY(typed.first().centred());
-}
-
-// A CR LF in a text makes two centred lines, and reading the text back gives the CR LF.
-void TestWindowBehaviour::multiLineBoxBreaksAtCrLf_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("CRI, player wins") << "Eureka" << "CRI"
-                                      << QStringLiteral("Moi, Joueur  Anonyme,\r\nj'ai vaincu l'ordinateur ! ");
-    QTest::newRow("CRI, computer wins") << "Eureka" << "CRI"
-                                        << QStringLiteral("Moi, l'ordinateur, j'ai vaincu \r\nLéa");
-    QTest::newRow("Accueil") << "VIRDO" << "Accueil" << QStringLiteral("Bonjour\r\nLéa");
-    QTest::newRow("Tirage") << "VIRDO" << "Tirage" << QStringLiteral("Léa,\r\nà toi !");
-}
-
-void TestWindowBehaviour::multiLineBoxBreaksAtCrLf()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    auto *box = qobject_cast<virdo::MultiLineBox *>(pilote::parNom(*w, name));
-    QVERIFY(box);
-    box->show();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-
-    pilote::ecrire(box, text);
-    QCoreApplication::processEvents();
-    QCOMPARE(box->document()->blockCount(), 2);
-    QCOMPARE(box->document()->begin().text(), text.section(QStringLiteral("\r\n"), 0, 0));
-    QCOMPARE(pilote::texte(box), text);
-    const QList<Gaps> gaps = lineGaps(box);
-    QCOMPARE(gaps.size(), 2);
-    for (const Gaps &g : gaps)
-        QVERIFY2(g.centred(), qPrintable(QStringLiteral("gaps %1 | %2").arg(g.left).arg(g.right)));
 }
 
 // A button's caption wraps at blanks onto as many lines as it needs, all inside the
@@ -585,9 +530,8 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(int, lines);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    auto *button = qobject_cast<QPushButton *>(pilote::parNom(*w, name));
-    QVERIFY(button);
+    const auto [w, button, complaint] = openWindow<QPushButton>(window, name, m_ressources);
+    PILOTE(complaint);
     pilote::ecrire(button, caption);
     QCOMPARE(pilote::texte(button), caption);
 
@@ -618,45 +562,55 @@ void TestWindowBehaviour::buttonCaptionWraps()
     QVERIFY2(ink.top() >= 2 && ink.bottom() <= shot.height() - 3, qPrintable(where));
 }
 
-// A one-line box holds at most 32,767 characters, Qt's default, and a name box far fewer,
-// enough for any first name: a longer text, set by the game or pasted by the player, is cut
-// there. The multi-line boxes keep a text of any length.
-void TestWindowBehaviour::textBoxLengthLimit_data()
+// A box gives back exactly what the game writes, a one-line box showing it from its
+// beginning, a box of several lines the CR LF though it holds plain line breaks. A one-line
+// box holds at most 32,767 characters, Qt's default, and a name box far fewer, enough for
+// any first name: a longer text, set by the game or pasted by the player, is cut there.
+// The multi-line boxes keep a text of any length.
+void TestWindowBehaviour::textBoxKeepsWhatFits_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("pasted");
-    QTest::addColumn<int>("length");
     QTest::addColumn<int>("kept");
+    const auto digits = [](int length) {
+        QString text;
+        text.reserve(length);
+        for (int i = 0; text.size() < length; ++i)
+            text += QString::number(i % 10);
+        return text;
+    };
+    const auto whole = [](const char *row, const char *name, const QString &text) {
+        QTest::newRow(row) << "VIRDO" << QString::fromLatin1(name) << text << false << int(text.size());
+    };
+    whole("VIRDO nombreordinateur, long", "nombreordinateur",
+          QStringLiteral("Moi, l'ordinateur, j'ai joué: 5 ").repeated(8));
+    whole("VIRDO nj, two blanks", "nj", QStringLiteral("Joueur  Anonyme"));
+    whole("VIRDO Tirage, two lines", "Tirage", QStringLiteral("Léa, tu as le choix !\r\nattention"));
     for (const char *name : {"BUT", "Nombre", "nbj", "nombreordinateur", "nj"})
-        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 32767;
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << digits(100000) << false << 32767;
     const int prenom = virdo::longueurPrenom;
-    QTest::newRow("VIRDO ndj") << "VIRDO" << "ndj" << false << 100000 << prenom;
-    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << false << 100000 << prenom;
-    QTest::newRow("Rejouer nj, pasted") << "Rejouer" << "nj" << true << 32767 << prenom;
-    QTest::newRow("VIRDO ndj, exactly the limit") << "VIRDO" << "ndj" << false << prenom << prenom;
-    QTest::newRow("VIRDO ndj, pasted") << "VIRDO" << "ndj" << true << 1000000 << prenom;
+    QTest::newRow("VIRDO ndj") << "VIRDO" << "ndj" << digits(100000) << false << prenom;
+    QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << digits(100000) << false << prenom;
+    QTest::newRow("Rejouer nj, pasted") << "Rejouer" << "nj" << digits(32767) << true << prenom;
+    QTest::newRow("VIRDO ndj, exactly the limit") << "VIRDO" << "ndj" << digits(prenom) << false << prenom;
+    QTest::newRow("VIRDO ndj, pasted") << "VIRDO" << "ndj" << digits(1000000) << true << prenom;
     for (const char *name : {"Accueil", "Tirage"})
-        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << false << 100000 << 100000;
-    QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << false << 100000 << 100000;
+        QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << digits(100000) << false << 100000;
+    QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << digits(100000) << false << 100000;
 }
 
-void TestWindowBehaviour::textBoxLengthLimit()
+void TestWindowBehaviour::textBoxKeepsWhatFits()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
+    QFETCH(QString, text);
     QFETCH(bool, pasted);
-    QFETCH(int, length);
     QFETCH(int, kept);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    QWidget *box = pilote::parNom(*w, name);
-    QVERIFY(box);
-    QString text;
-    text.reserve(length);
-    for (int i = 0; text.size() < length; ++i)
-        text += QString::number(i % 10);
+    const auto [w, box, complaint] = openWindow(window, name, m_ressources, pasted ? Show::Active : Show::No);
+    PILOTE(complaint);
     if (pasted) {
-        QVERIFY(showAndActivate(w.get()));
         QApplication::clipboard()->setText(text);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -665,6 +619,10 @@ void TestWindowBehaviour::textBoxLengthLimit()
     }
     QCOMPARE(pilote::texte(box).size(), kept);
     QCOMPARE(pilote::texte(box), text.left(kept));
+    if (auto *line = qobject_cast<QLineEdit *>(box); line && !pasted)
+        QCOMPARE(line->cursorPosition(), 0);
+    if (auto *lines = qobject_cast<virdo::MultiLineBox *>(box))
+        QCOMPARE(lines->toPlainText(), text.left(kept).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 // Return and keypad Enter press the focused button, as Space does, and once however long
@@ -703,9 +661,8 @@ void TestWindowBehaviour::returnPressesFocusedButton()
     QFETCH(int, modifiers);
     QFETCH(bool, held);
     QFETCH(int, clicks);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    QWidget *focused = pilote::parNom(*w, focus);
-    QVERIFY(focused);
+    const auto [w, focused, complaint] = openWindow(window, focus, m_ressources);
+    PILOTE(complaint);
     // Every button and box shown, as each is at some moment of a game.
     std::vector<std::unique_ptr<QSignalSpy>> others;
     std::unique_ptr<QSignalSpy> own;
@@ -720,7 +677,7 @@ void TestWindowBehaviour::returnPressesFocusedButton()
         else
             others.push_back(std::move(spy));
     }
-    QVERIFY(showAndActivate(w.get()));
+    QVERIFY(showWindow(w.get(), Show::Active));
     focused->setFocus();
     QCOMPARE(QApplication::focusWidget(), focused);
 
@@ -739,37 +696,6 @@ void TestWindowBehaviour::returnPressesFocusedButton()
     QCOMPARE(own ? own->count() : 0, clicks);
     for (const auto &spy : others)
         QCOMPARE(spy->count(), 0);
-}
-
-// A one-line box shows a long text from its beginning; a box of several lines gives back
-// the CR LF the game wrote, though it holds plain line breaks.
-void TestWindowBehaviour::setTextShowsExactly_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    const QString longue = QStringLiteral("Moi, l'ordinateur, j'ai joué: 5 ").repeated(8);
-    QTest::newRow("one line, long") << "nombreordinateur" << longue;
-    QTest::newRow("one line, two blanks") << "nj" << QStringLiteral("Joueur  Anonyme");
-    QTest::newRow("several lines") << "Tirage" << QStringLiteral("Léa, tu as le choix !\r\nattention");
-}
-
-void TestWindowBehaviour::setTextShowsExactly()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    virdo::VirdoWindow w(m_ressources);
-    QWidget *c = pilote::parNom(w, name);
-    if (auto *box = qobject_cast<QLineEdit *>(c)) {
-        virdo::setText(box, text);
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->cursorPosition(), 0);
-    } else {
-        auto *lignes = qobject_cast<virdo::MultiLineBox *>(c);
-        QVERIFY(lignes);
-        lignes->setText(text);
-        QCOMPARE(lignes->text(), text);
-        QCOMPARE(lignes->toPlainText(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    }
 }
 
 // Width and left are given in twips and take effect at once; nothing else of the box moves.
@@ -792,13 +718,10 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     QFETCH(int, leftTwips);
     QFETCH(int, widthAt96);
     QFETCH(int, leftAt96);
-    virdo::VirdoWindow w(m_ressources);
-    QWidget *box = pilote::parNom(w, name);
-    QVERIFY(box);
-    pilote::ecrire(box, QStringLiteral("Léa, propose un nombre >"));
-    box->show();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto [w, box, complaint] = openWindow("VIRDO", name, m_ressources, Show::Exposed);
+    PILOTE(complaint);
+    const QString caption = QStringLiteral("Léa, propose un nombre >");
+    pilote::ecrire(box, caption);
     const QRect before = box->geometry();
 
     virdo::setWidthInTwips(box, widthTwips);
@@ -812,7 +735,7 @@ void TestWindowBehaviour::widthAndLeftInTwips()
     }
     QCOMPARE(box->y(), before.y());
     QCOMPARE(box->height(), before.height());
-    QCOMPARE(pilote::texte(box), QStringLiteral("Léa, propose un nombre >"));
+    QCOMPARE(pilote::texte(box), caption);
 }
 
 // Clearing a box from the program is no click: the game's click handler does not run.
@@ -830,11 +753,8 @@ void TestWindowBehaviour::uncheckIsNoClick()
 {
     QFETCH(QString, name);
     QFETCH(bool, tickedBefore);
-    virdo::VirdoWindow w(m_ressources);
-    auto *box = qobject_cast<QCheckBox *>(pilote::parNom(w, name));
-    QVERIFY(box);
-    box->show();
-    QVERIFY(showAndActivate(&w));
+    const auto [w, box, complaint] = openWindow<QCheckBox>("VIRDO", name, m_ressources, Show::Active);
+    PILOTE(complaint);
 
     QSignalSpy clicks(box, &QAbstractButton::clicked);
     if (tickedBefore) {
@@ -918,11 +838,10 @@ void TestWindowBehaviour::namedFontsResolve_data()
     const QString serif = QStringLiteral("Liberation Serif");
     for (const char *name : {"Bonjour", "ndj", "Nombre", "BUT", "nbj", "nj", "Liste", "FIN", "Joueur"})
         QTest::addRow("VIRDO %s", name) << "VIRDO" << QString::fromLatin1(name) << times << serif << true;
-    QTest::newRow("VIRDO Accueil, italic") << "VIRDO" << "Accueil" << times << serif << true;
-    QTest::newRow("VIRDO nombreordinateur, italic") << "VIRDO" << "nombreordinateur" << times << serif << true;
-    QTest::newRow("VIRDO Envoi, window font") << "VIRDO" << "Envoi" << times << serif << true;
-    QTest::newRow("VIRDO Tirage, window font") << "VIRDO" << "Tirage" << times << serif << true;
-    QTest::newRow("VIRDO Affichage, window font") << "VIRDO" << "Affichage" << times << serif << true;
+    for (const char *name : {"Accueil", "nombreordinateur"})
+        QTest::addRow("VIRDO %s, italic", name) << "VIRDO" << QString::fromLatin1(name) << times << serif << true;
+    for (const char *name : {"Envoi", "Tirage", "Affichage"})
+        QTest::addRow("VIRDO %s, window font", name) << "VIRDO" << QString::fromLatin1(name) << times << serif << true;
     QTest::newRow("Rejouer nj") << "Rejouer" << "nj" << times << serif << true;
     QTest::newRow("Eureka CRI") << "Eureka" << "CRI" << times << serif << true;
     QTest::newRow("VIRDO Identite") << "VIRDO" << "Identite" << "Arial Rounded MT Bold" << "Quicksand" << true;
@@ -941,9 +860,8 @@ void TestWindowBehaviour::namedFontsResolve()
     QFETCH(QString, named);
     QFETCH(QString, nearest);
     QFETCH(bool, checkSlant);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    QWidget *c = pilote::parNom(*w, name);
-    QVERIFY(c);
+    const auto [w, c, complaint] = openWindow(window, name, m_ressources);
+    PILOTE(complaint);
     QCOMPARE(c->font().family(), named);
 
     const bool installed = QFontDatabase::families().contains(named, Qt::CaseInsensitive);

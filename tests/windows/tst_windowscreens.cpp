@@ -2,7 +2,7 @@
 // for the windows) and a lower one on the left (two-screens.json, Qt's offscreen screens):
 // each window opens on the game's monitor, whole, at a size that fits it.
 
-#include "pilote.h"
+#include "openwindow.h"
 
 #include "windows/centring.h"
 #include "windows/fonts.h"
@@ -59,12 +59,9 @@ void TestWindowScreens::mainWindowFitsThePrimary()
 {
     virdo::VirdoWindow w(m_ressources);
     virdo::centreOnScreen(&w, m_ressources);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(showWindow(&w));
     QCOMPARE(w.screen(), QGuiApplication::primaryScreen());
-    QVERIFY2(w.screen()->availableGeometry().contains(w.frameGeometry()),
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(w.frameGeometry().x()).arg(w.frameGeometry().y())
-                                .arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
+    PILOTE(frameOutside(&w, w.screen()->availableGeometry()));
     const double scale = w.width() / 717.0;
     QVERIFY2(scale < 0.96 && scale > 0.9, qPrintable(QString::number(scale)));
     QWidget *fin = w.control(VirdoControl::FIN);
@@ -96,8 +93,7 @@ void TestWindowScreens::windowsFollowTheMainWindow()
     virdo::VirdoWindow principale(m_ressources);
     principale.setScreen(screen);
     principale.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
-    principale.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&principale));
+    QVERIFY(showWindow(&principale));
     QCOMPARE(principale.screen(), screen);
 
     const auto w = pilote::nouvelleFenetre(window, m_ressources);
@@ -110,7 +106,7 @@ void TestWindowScreens::windowsFollowTheMainWindow()
     }
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QCOMPARE(w->screen(), screen);
-    QVERIFY(screen->availableGeometry().contains(w->frameGeometry()));
+    PILOTE(frameOutside(w.get(), screen->availableGeometry()));
 }
 
 // Left over FIN (the player moved it there, a game ago), the victory window comes up clear of
@@ -119,8 +115,7 @@ void TestWindowScreens::victoryWindowLeavesFinInSight()
 {
     virdo::VirdoWindow principale(m_ressources);
     virdo::centreOnScreen(&principale, m_ressources);
-    principale.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&principale));
+    QVERIFY(showWindow(&principale));
     QWidget *fin = principale.control(VirdoControl::FIN);
     fin->show();
     const QRect finOnScreen(fin->mapToGlobal(QPoint()), fin->size());
@@ -133,7 +128,7 @@ void TestWindowScreens::victoryWindowLeavesFinInSight()
     eureka.showClearOf(fin);
     QVERIFY(QTest::qWaitForWindowExposed(&eureka));
     QVERIFY(!eureka.frameGeometry().intersects(finOnScreen));
-    QVERIFY(principale.screen()->availableGeometry().contains(eureka.frameGeometry()));
+    PILOTE(frameOutside(&eureka, principale.screen()->availableGeometry()));
 }
 
 QTEST_MAIN(TestWindowScreens)
