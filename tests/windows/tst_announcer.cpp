@@ -1,6 +1,6 @@
 // The real announcer on Qt 6.4: what a screen reader is given, and that no child sees it.
 
-#include "pilote.h"
+#include "openwindow.h"
 
 #include "windows/announcer.h"
 
@@ -11,6 +11,9 @@
 class TstAnnouncer : public QObject
 {
     Q_OBJECT
+
+    // The main window's first question, kept for its opening.
+    inline static const QString bonjour = QStringLiteral("Bonjour, comment t'appelles-tu ?");
 
     // The window's own children that are not its table's controls.
     static QList<QWidget *> extras(virdo::VirdoWindow &w)
@@ -45,8 +48,8 @@ private slots:
     {
         virdo::VirdoWindow w(m_ressources);
         virdo::Announcer annonces;
-        annonces.announce(&w, {QStringLiteral("Bonjour, comment t'appelles-tu ?")});
-        QCOMPARE(w.accessibleDescription(), QStringLiteral("Bonjour, comment t'appelles-tu ?"));
+        annonces.announce(&w, {bonjour});
+        QCOMPARE(w.accessibleDescription(), bonjour);
         QVERIFY(extras(w).isEmpty());
     }
 
@@ -58,21 +61,16 @@ private slots:
         virdo::VirdoWindow w(m_ressources);
         virdo::RejouerWindow autre(m_ressources);
         virdo::Announcer annonces;
-        annonces.announce(&w, {QStringLiteral("Bonjour, comment t'appelles-tu ?")});
+        annonces.announce(&w, {bonjour});
         for (int fois = 0; fois < 2; ++fois) {
-            w.show();
-            QApplication::setActiveWindow(&w);
-            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QVERIFY(showWindow(&w, Show::Active));
             QTRY_COMPARE(extras(w).size(), 1);
             QTRY_VERIFY(extras(w).first()->isVisible());
-            QCOMPARE(flashOf(QAccessible::queryAccessibleInterface(extras(w).first())),
-                     QStringLiteral("Bonjour, comment t'appelles-tu ?"));
+            QCOMPARE(flashOf(QAccessible::queryAccessibleInterface(extras(w).first())), bonjour);
             QCOMPARE(w.accessibleDescription(), QString());
             extras(w).first()->hide();
-            autre.show();
-            QApplication::setActiveWindow(&autre);
-            QVERIFY(QTest::qWaitForWindowActive(&autre));
-            QCOMPARE(w.accessibleDescription(), QStringLiteral("Bonjour, comment t'appelles-tu ?"));
+            QVERIFY(showWindow(&autre, Show::Active));
+            QCOMPARE(w.accessibleDescription(), bonjour);
         }
     }
 
@@ -84,9 +82,7 @@ private slots:
         virdo::VirdoWindow w(m_ressources);
         virdo::EurekaWindow eureka(m_ressources);
         virdo::RejouerWindow rejouer(m_ressources);
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showWindow(&w, Show::Active));
         virdo::Announcer annonces;
         annonces.announce(&w, {QStringLiteral("Total provisoire > 100"), QStringLiteral("Suite ou FIN")});
         annonces.announce(&eureka, {QStringLiteral("Moi, Zoé,\r\nj'ai vaincu l'ordinateur ! ")});
@@ -117,9 +113,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QString, flash);
         virdo::VirdoWindow w(m_ressources);
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showWindow(&w, Show::Active));
         QWidget *focus = QApplication::focusWidget();
         const QImage avant = w.grab().toImage();
         virdo::Announcer annonces;

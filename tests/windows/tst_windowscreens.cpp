@@ -2,7 +2,7 @@
 // for the windows) and a lower one on the left (two-screens.json, Qt's offscreen screens):
 // each window opens on the game's monitor, whole, at a size that fits it.
 
-#include "pilote.h"
+#include "openwindow.h"
 
 #include "windows/centring.h"
 #include "windows/fonts.h"
@@ -19,122 +19,108 @@ class TestWindowScreens : public QObject
 {
     Q_OBJECT
 
+    static QScreen *screenNamed(const char *name)
+    {
+        for (QScreen *screen : QGuiApplication::screens()) {
+            if (screen->name() == QLatin1String(name))
+                return screen;
+        }
+        return nullptr;
+    }
+
 private slots:
-    void initTestCase();
-    void cleanup();
-    void mainWindowFitsThePrimary();
-    void windowsFollowTheMainWindow_data();
-    void windowsFollowTheMainWindow();
-    void victoryWindowLeavesFinInSight();
+    void initTestCase()
+    {
+        virdo::installFontSubstitutions();
+        if (!screenNamed("b-left-lower") || QGuiApplication::primaryScreen() != screenNamed("a-primary-right"))
+            QSKIP("needs QT_QPA_PLATFORM=offscreen:configfile=two-screens.json");
+    }
+
+    void cleanup()
+    {
+        PILOTE_AUCUNE_FENETRE();
+    }
+
+    // Smaller than designed, fonts and places in the same proportion, its frame inside the screen.
+    void mainWindowFitsThePrimary()
+    {
+        virdo::VirdoWindow w(m_ressources);
+        virdo::centreOnScreen(&w, m_ressources);
+        QVERIFY(showWindow(&w));
+        QCOMPARE(w.screen(), QGuiApplication::primaryScreen());
+        PILOTE(frameOutside(&w, w.screen()->availableGeometry()));
+        const double scale = w.width() / 717.0;
+        QVERIFY2(scale < 0.96 && scale > 0.9, qPrintable(QString::number(scale)));
+        QWidget *fin = w.control(VirdoControl::FIN);
+        QCOMPARE(fin->x(), qRound(496 * scale));
+        QCOMPARE(fin->width(), qRound(105 * scale));
+        QCOMPARE(fin->font().pointSizeF(), 14.25 * scale);
+        // Every label still shows all its lines: Liste its eight digits.
+        for (const QLabel *label : w.findChildren<QLabel *>())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+    }
+
+    // The replay and victory windows, and the main window of the next game, open on the monitor
+    // the game is on, not on the one under 0,0, nor always on the primary.
+    void windowsFollowTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("monitor");
+        for (const char *window : {"Rejouer", "Eureka", "VIRDO"}) {
+            QTest::addRow("%s beside it on the primary", window) << window << "a-primary-right";
+            QTest::addRow("%s beside it on the left", window) << window << "b-left-lower";
+        }
+    }
+
+    void windowsFollowTheMainWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, monitor);
+        QScreen *screen = screenNamed(qPrintable(monitor));
+        virdo::VirdoWindow principale(m_ressources);
+        principale.setScreen(screen);
+        principale.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
+        QVERIFY(showWindow(&principale));
+        QCOMPARE(principale.screen(), screen);
+
+        const auto w = pilote::nouvelleFenetre(window, m_ressources);
+        QCOMPARE(w->screen(), screen);
+        if (window == QLatin1String("Eureka")) {
+            static_cast<virdo::EurekaWindow *>(w.get())->showClearOf(principale.control(VirdoControl::FIN));
+        } else {
+            virdo::centreOnScreen(w.get(), m_ressources);
+            w->show();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(w->screen(), screen);
+        PILOTE(frameOutside(w.get(), screen->availableGeometry()));
+    }
+
+    // Left over FIN (the player moved it there, a game ago), the victory window comes up clear of
+    // it and inside the screen.
+    void victoryWindowLeavesFinInSight()
+    {
+        virdo::VirdoWindow principale(m_ressources);
+        virdo::centreOnScreen(&principale, m_ressources);
+        QVERIFY(showWindow(&principale));
+        QWidget *fin = principale.control(VirdoControl::FIN);
+        fin->show();
+        const QRect finOnScreen(fin->mapToGlobal(QPoint()), fin->size());
+
+        virdo::EurekaWindow eureka(m_ressources);
+        eureka.showClearOf(fin);
+        QVERIFY(QTest::qWaitForWindowExposed(&eureka));
+        eureka.hide();
+        eureka.move(finOnScreen.topLeft() - QPoint(100, 100));
+        eureka.showClearOf(fin);
+        QVERIFY(QTest::qWaitForWindowExposed(&eureka));
+        QVERIFY(!eureka.frameGeometry().intersects(finOnScreen));
+        PILOTE(frameOutside(&eureka, principale.screen()->availableGeometry()));
+    }
 
 private:
-    QScreen *screenNamed(const char *name) const;
-
     virdo::WindowResources m_ressources;
 };
-
-QScreen *TestWindowScreens::screenNamed(const char *name) const
-{
-    for (QScreen *screen : QGuiApplication::screens()) {
-        if (screen->name() == QLatin1String(name))
-            return screen;
-    }
-    return nullptr;
-}
-
-void TestWindowScreens::initTestCase()
-{
-    virdo::installFontSubstitutions();
-    if (!screenNamed("b-left-lower") || QGuiApplication::primaryScreen() != screenNamed("a-primary-right"))
-        QSKIP("needs QT_QPA_PLATFORM=offscreen:configfile=two-screens.json");
-}
-
-void TestWindowScreens::cleanup()
-{
-    PILOTE_AUCUNE_FENETRE();
-}
-
-// Smaller than designed, fonts and places in the same proportion, its frame inside the screen.
-void TestWindowScreens::mainWindowFitsThePrimary()
-{
-    virdo::VirdoWindow w(m_ressources);
-    virdo::centreOnScreen(&w, m_ressources);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.screen(), QGuiApplication::primaryScreen());
-    QVERIFY2(w.screen()->availableGeometry().contains(w.frameGeometry()),
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(w.frameGeometry().x()).arg(w.frameGeometry().y())
-                                .arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
-    const double scale = w.width() / 717.0;
-    QVERIFY2(scale < 0.96 && scale > 0.9, qPrintable(QString::number(scale)));
-    QWidget *fin = w.control(VirdoControl::FIN);
-    QCOMPARE(fin->x(), qRound(496 * scale));
-    QCOMPARE(fin->width(), qRound(105 * scale));
-    QCOMPARE(fin->font().pointSizeF(), 14.25 * scale);
-    // Every label still shows all its lines: Liste its eight digits.
-    for (const QLabel *label : w.findChildren<QLabel *>())
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
-}
-
-// The replay and victory windows, and the main window of the next game, open on the monitor
-// the game is on, not on the one under 0,0, nor always on the primary.
-void TestWindowScreens::windowsFollowTheMainWindow_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("monitor");
-    for (const char *window : {"Rejouer", "Eureka", "VIRDO"}) {
-        QTest::addRow("%s beside it on the primary", window) << window << "a-primary-right";
-        QTest::addRow("%s beside it on the left", window) << window << "b-left-lower";
-    }
-}
-
-void TestWindowScreens::windowsFollowTheMainWindow()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, monitor);
-    QScreen *screen = screenNamed(qPrintable(monitor));
-    virdo::VirdoWindow principale(m_ressources);
-    principale.setScreen(screen);
-    principale.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
-    principale.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&principale));
-    QCOMPARE(principale.screen(), screen);
-
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
-    QCOMPARE(w->screen(), screen);
-    if (window == QLatin1String("Eureka")) {
-        static_cast<virdo::EurekaWindow *>(w.get())->showClearOf(principale.control(VirdoControl::FIN));
-    } else {
-        virdo::centreOnScreen(w.get(), m_ressources);
-        w->show();
-    }
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    QCOMPARE(w->screen(), screen);
-    QVERIFY(screen->availableGeometry().contains(w->frameGeometry()));
-}
-
-// Left over FIN (the player moved it there, a game ago), the victory window comes up clear of
-// it and inside the screen.
-void TestWindowScreens::victoryWindowLeavesFinInSight()
-{
-    virdo::VirdoWindow principale(m_ressources);
-    virdo::centreOnScreen(&principale, m_ressources);
-    principale.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&principale));
-    QWidget *fin = principale.control(VirdoControl::FIN);
-    fin->show();
-    const QRect finOnScreen(fin->mapToGlobal(QPoint()), fin->size());
-
-    virdo::EurekaWindow eureka(m_ressources);
-    eureka.showClearOf(fin);
-    QVERIFY(QTest::qWaitForWindowExposed(&eureka));
-    eureka.hide();
-    eureka.move(finOnScreen.topLeft() - QPoint(100, 100));
-    eureka.showClearOf(fin);
-    QVERIFY(QTest::qWaitForWindowExposed(&eureka));
-    QVERIFY(!eureka.frameGeometry().intersects(finOnScreen));
-    QVERIFY(principale.screen()->availableGeometry().contains(eureka.frameGeometry()));
-}
 
 QTEST_MAIN(TestWindowScreens)
 #include "tst_windowscreens.moc"
