@@ -23,9 +23,13 @@
 #   window NAME [SECONDS], shown NAME, gone NAME
 #                                      the game's window of that title (a regular expression)
 #   click WINDOW LEFT TOP WIDTH HEIGHT the middle of a control given in twips; sets clicked_at
+#   control CONTROL [TABLE]            "LEFT TOP WIDTH HEIGHT" of a control of VIRDO (the
+#                                      main window), Rejouer or Eureka, read from the game's
+#                                      tables by the virdo_controls tool: VIRDO_CONTROLS, else
+#                                      the one beside the game game_start ran
 #   click_control WINDOW CONTROL [TABLE]
-#                                      the same, the control's place read from the game's
-#                                      tables by VIRDO_CONTROLS (the virdo_controls tool)
+#                                      click, at that control's place; a control or a tool
+#                                      not found ends the caller (status 2)
 #   pixels WINDOW LEFT TOP WIDTH HEIGHT
 #                                      a checksum of what a control shows
 #   play_to_the_end MAIN [ticked]      program 1, the computer starts, the player answers 1:
@@ -65,6 +69,8 @@ WAYLAND_ENV_BUS=""
 WAYLAND_DRIVE_PID=""
 WAYLAND_PYTHON=python3
 game_pid=""
+game_controls=""
+controls_table=""
 clicked_at=""
 answer=""
 turns=0
@@ -163,6 +169,14 @@ game_start() {
     (cd "$dir" && exec setsid env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@") \
         >>"${GAME_LOG:-/dev/null}" 2>&1 &
     game_pid=$!
+    # The controls' tool beside the game, for a caller that does not name it (a wrapper or
+    # the game's options may stand around the game in the command).
+    local word
+    for word in "$@"; do
+        [ -x "$(dirname -- "$word")/virdo_controls" ] || continue
+        game_controls=$(dirname -- "$word")/virdo_controls
+        break
+    done
 }
 
 # owned WINDOW: whether the game shows it, itself or as the child of a tracer that runs it.
@@ -208,16 +222,28 @@ click() {
     clicked_at=$(date +%s.%N)
 }
 
-# control CONTROL [TABLE]: "LEFT TOP WIDTH HEIGHT" of a control of the main window (VIRDO),
-# of Rejouer or of Eureka, in twips.
-control() {
-    "$VIRDO_CONTROLS" | awk -v window="${2:-VIRDO}" -v name="$1" '
-        $1 == window && $2 == name { print $3, $4, $5, $6; found = 1; exit }
-        END { if (!found) exit 1 }'
+# The tool's lines, read once in the shell that clicks (control runs in subshells).
+controls_read() {
+    [ -z "$controls_table" ] || return 0
+    local tool=${VIRDO_CONTROLS:-$game_controls}
+    if [ -z "$tool" ] || [ ! -x "$tool" ]; then
+        echo "no virdo_controls tool: VIRDO_CONTROLS names it, else it stands beside the game" >&2
+        return 1
+    fi
+    controls_table=$("$tool") && [ -n "$controls_table" ]
 }
+control() {
+    controls_read || return 1
+    awk -v window="${2:-VIRDO}" -v name="$1" '
+        $1 == window && $2 == name { print $3, $4, $5, $6; found = 1; exit }
+        END { if (!found) exit 1 }' <<<"$controls_table" || { echo "unknown control: $1" >&2; return 1; }
+}
+# A check that cannot find its clicks cannot go on.
 click_control() {
     local place
-    place=$(control "$2" "${3:-}") || { echo "unknown control: $2" >&2; return 1; }
+    if ! controls_read || ! place=$(control "$2" "${3:-}"); then
+        exit 2
+    fi
     # shellcheck disable=SC2086 # four numbers
     click "$1" $place
 }
@@ -229,7 +255,12 @@ pixels() {
 }
 
 # The total shown under the game: every move the game takes changes it.
-total_shown() { pixels "$1" 2160 4680 1335 510; }         # Nombre
+total_shown() {
+    local place
+    place=$(control Nombre) || return 1
+    # shellcheck disable=SC2086 # four numbers
+    pixels "$1" $place
+}
 # moved MAIN TOTAL: the game has answered the last Envoi: a new total, a victory, an error.
 moved() {
     [ "$(total_shown "$1")" != "$2" ] || shown '^Victoire finale$' >/dev/null || shown '^Erreur$' >/dev/null
@@ -237,19 +268,21 @@ moved() {
 # envoi MAIN: Envoi clicked, and its answer awaited.
 envoi() {
     local before
+    controls_read || return 1
     before=$(total_shown "$1")
-    click "$1" 9120 3960 1575 1455
+    click_control "$1" Envoi || return 1
     wait_until 10 moved "$1" "$before" || { echo "FAIL: Envoi got no answer" >&2; return 1; }
     ! shown '^Erreur$' >/dev/null || { echo "FAIL: an Erreur box came up" >&2; return 1; }
 }
 
 play_to_the_end() {
-    [ "${2:-}" = ticked ] || click "$1" 10440 600 255 375 # Check1: moves of 1 to 10, target 100
-    click "$1" 120 3960 1215 615               # Ordinateur
+    controls_read || return 1
+    [ "${2:-}" = ticked ] || click_control "$1" Check1 # moves of 1 to 10, target 100
+    click_control "$1" Ordinateur
     for turns in $(seq 15); do
         envoi "$1" || return 1                 # the computer plays
         shown '^Victoire finale$' >/dev/null && return 0
-        click "$1" 9000 3240 855 615           # nbj
+        click_control "$1" nbj
         xdotool type --delay 60 "1"
         envoi "$1" || return 1                 # the player's 1
         shown '^Victoire finale$' >/dev/null &&
@@ -265,12 +298,14 @@ play_to_the_end() {
 win_quickly() {
     local identite check3 ordinateur envoi nbj
     # xdotool's words for a click on a control.
-    words() { echo mousemove "$(at "$1" "$2" "$3" "$4" "$5")" click 1; }
-    identite=$(words "$1" 9360 120 615 375)
-    check3=$(words "$1" 10440 1320 375 495)            # moves of 1 to 15, target 100: the
-    ordinateur=$(words "$1" 120 3960 1215 615)         # computer's key totals are 4, 20, 36 ... 100
-    envoi=$(words "$1" 9120 3960 1575 1455)
-    nbj=$(words "$1" 9000 3240 855 615)
+    # shellcheck disable=SC2086 # the control's four numbers
+    words() { local place; place=$(control "$2") && echo mousemove "$(at "$1" $place)" click 1; }
+    controls_read || return 1
+    identite=$(words "$1" Identite) || return 1
+    check3=$(words "$1" Check3) || return 1           # moves of 1 to 15, target 100: the
+    ordinateur=$(words "$1" Ordinateur) || return 1   # computer's key totals are 4, 20, 36 ... 100
+    envoi=$(words "$1" Envoi) || return 1
+    nbj=$(words "$1" nbj) || return 1
     # shellcheck disable=SC2086 # each holds several words
     {
         xdotool $identite $check3 $ordinateur $envoi $nbj type 1

@@ -58,6 +58,15 @@ double arrondiPair(double v)
     return entier;
 }
 
+// A message box widened for the turns: its left edge moves to that of Tirage and its
+// right edge stays where the design put it, whatever the box had before.
+void elargir(int &gauche, int &largeur, virdo::VirdoControl boite)
+{
+    const virdo::ControlRow &dessin = virdo::rowOf(boite);
+    gauche = virdo::rowOf(virdo::VirdoControl::Tirage).left;
+    largeur = dessin.left + dessin.width - gauche;
+}
+
 } // namespace
 
 QString signe(int n)
@@ -187,10 +196,8 @@ void Jeu::clicJoueur()
     p.montres.remove(u"Ordinateur"_s);
     p.montres.remove(u"Joueur"_s);
     p.tour = QStringLiteral("J");
-    p.njLargeur = 9855;
-    p.njGauche = 120;
-    p.noLargeur = 8895;
-    p.noGauche = 120;
+    elargir(p.njGauche, p.njLargeur, virdo::VirdoControl::nj);
+    elargir(p.noGauche, p.noLargeur, virdo::VirdoControl::nombreordinateur);
     p.montres.insert(u"nombreordinateur"_s);
     p.textes[u"nombreordinateur"_s] = QStringLiteral("J'attends patiemment mon tour pour jouer ...");
     p.textes[u"nj"_s] = p.prenom + QStringLiteral(", propose un nombre >");
@@ -207,12 +214,10 @@ void Jeu::clicOrdinateur()
     p.montres.remove(u"Joueur"_s);
     p.montres.remove(u"Ordinateur"_s);
     p.tour = QStringLiteral("O");
-    p.njLargeur = 9855;
-    p.njGauche = 120;
+    elargir(p.njGauche, p.njLargeur, virdo::VirdoControl::nj);
     p.montres.insert(u"nj"_s);
     p.textes[u"nj"_s] = p.prenom + QStringLiteral(", attends ton tour pour jouer ...");
-    p.noLargeur = 8895;
-    p.noGauche = 120;
+    elargir(p.noGauche, p.noLargeur, virdo::VirdoControl::nombreordinateur);
     p.montres.insert(u"nombreordinateur"_s);
     p.textes[u"nombreordinateur"_s] = QStringLiteral("Clique sur le bouton de droite pour que je joue >>>");
     p.montres.insert(u"Envoi"_s);

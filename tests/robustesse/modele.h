@@ -2,6 +2,8 @@
 
 #include "hasardgraine.h"
 
+#include "windows/gametables.h"
+
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -11,9 +13,9 @@
 #include <array>
 #include <optional>
 
-// A reference model of the whole game, written from its rules alone: what every window,
-// control, text, number and sound should be after each click. It shares no code with
-// the click handlers; the randomized test plays the same clicks on both and compares.
+// A reference model of the whole game, written from its rules and the design's tables alone:
+// what every window, control, text, number and sound should be after each click. It shares
+// no code with the click handlers; the randomized test plays the same clicks on both and compares.
 namespace modele {
 
 // The 25 controls of the main window and the 5 of the replay window, by name.
@@ -43,11 +45,11 @@ struct Principale
     QSet<QString> montres;        // controls shown
     QHash<QString, QString> textes; // text or caption of every control that has one
     std::array<bool, 9> cochee{}; // Check1 ... Check8 ticked (index 0 unused)
-    // Geometry of the two message boxes, in twips.
-    int njGauche = 1440;
-    int njLargeur = 8535;
-    int noGauche = 1440;
-    int noLargeur = 7575;
+    // Geometry of the two message boxes, in twips: the design's until the first turn widens them.
+    int njGauche = virdo::rowOf(virdo::VirdoControl::nj).left;
+    int njLargeur = virdo::rowOf(virdo::VirdoControl::nj).width;
+    int noGauche = virdo::rowOf(virdo::VirdoControl::nombreordinateur).left;
+    int noLargeur = virdo::rowOf(virdo::VirdoControl::nombreordinateur).width;
     // The last handler gave nbj the focus, and no click has taken it since.
     bool focusNbj = false;
 };

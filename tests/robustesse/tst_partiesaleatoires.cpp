@@ -845,7 +845,7 @@ private slots:
         case 3: p.total -= 1; break;
         case 4: p.tour = QStringLiteral("O"); break;
         case 5: p.cochee[4] = !p.cochee[4]; break;
-        case 6: p.njGauche = 1440; break;
+        case 6: p.njGauche = virdo::rowOf(VirdoControl::nj).left; break;
         case 7: m.son = QStringLiteral("Son2.wav"); break;
         case 8: m.messages.removeLast(); break;
         case 9: m.hasard.fraction(); break;
