@@ -34,11 +34,12 @@ int main(int argc, char *argv[])
     virdo::Announcer annonces;
     virdo::Jeu jeu(son, hasard, messages, annonces);
     jeu.demarrer();
-    if (longueurNom > 0)
-        banc::commencer(jeu, 8, banc::nomMelange(longueurNom));
-    else
-        banc::commencer(jeu, 8);
     virdo::VirdoWindow &f = *jeu.principale();
+    // The name pasted, as the bench's long names cannot be typed key by key.
+    banc::exiger(pilote::coller(f.textBox(virdo::VirdoControl::ndj),
+                                longueurNom > 0 ? banc::nomMelange(longueurNom) : QStringLiteral("Camille")));
+    banc::exiger(pilote::commencer(jeu, std::nullopt, 8, virdo::VirdoControl::Joueur));
+    QCoreApplication::processEvents();
 
     std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;
     for (int i = 0; i < echauffement + tours; ++i) {
@@ -46,7 +47,7 @@ int main(int argc, char *argv[])
         pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
         QCoreApplication::processEvents();
         long long t0 = banc::maintenantNs();
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
+        banc::exiger(pilote::cliquer(f, virdo::VirdoControl::Envoi));
         long long t1 = banc::maintenantNs();
         QCoreApplication::sendPostedEvents();
         long long t2 = banc::maintenantNs();
@@ -60,13 +61,13 @@ int main(int argc, char *argv[])
         // The computer's turn. The game never ends: near the target, the program ticked
         // again starts the total afresh, whoever's turn it is.
         if (jeu.partie().objectif - jeu.partie().total < 3 * (jeu.partie().nbmaxi + 1)) {
-            banc::cliquer(f, virdo::caseProgramme(8));
+            banc::exiger(pilote::cliquer(f, virdo::caseProgramme(8)));
             if (jeu.partie().total != 0)
                 banc::echec("le programme choisi de nouveau n'a pas remis le total à 0");
         }
         QCoreApplication::processEvents();
         t0 = banc::maintenantNs();
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
+        banc::exiger(pilote::cliquer(f, virdo::VirdoControl::Envoi));
         t1 = banc::maintenantNs();
         QCoreApplication::sendPostedEvents();
         t2 = banc::maintenantNs();

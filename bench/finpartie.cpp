@@ -64,14 +64,16 @@ int main(int argc, char *argv[])
     jeu.demarrer();
 
     for (int partie = 0; partie < parties; ++partie) {
-        banc::commencer(jeu, 1);
         virdo::VirdoWindow &f = *jeu.principale();
-        banc::unCoupDeLaVictoire(jeu);
+        banc::exiger(pilote::commencer(jeu, QStringLiteral("Camille"), 1, virdo::VirdoControl::Joueur));
+        // The player steers onto the key totals until the next click on Envoi wins.
+        banc::exiger(pilote::jouerJusqua(jeu, true, pilote::Jusqua::DernierCoup));
+        QCoreApplication::processEvents();
 
         image.fin = 0;
         image.armee = true;
         const long long t0 = banc::maintenantNs();
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
+        banc::exiger(pilote::cliquer(f, virdo::VirdoControl::Envoi));
         const long long clic = banc::maintenantNs();
         sonPret = 0;
         QElapsedTimer attente;
@@ -86,7 +88,7 @@ int main(int argc, char *argv[])
                     (image.fin - t0) / 1e6, (sonPret - t0) / 1e6, (std::max(image.fin, sonPret) - t0) / 1e6);
         std::fflush(stdout);
 
-        banc::rejouer(jeu);
+        banc::exiger(pilote::rejouer(jeu));
     }
     // Closed through its frame, as the player ends the program.
     jeu.principale()->close();

@@ -57,18 +57,20 @@ int main(int argc, char *argv[])
 
     for (int partie = 1; partie <= parties; ++partie) {
         // The programs in turn, so that every one is played.
-        banc::commencer(jeu, 1 + (partie - 1) % 8);
+        banc::exiger(pilote::commencer(jeu, QStringLiteral("Camille"), 1 + (partie - 1) % 8, virdo::VirdoControl::Joueur));
         virdo::VirdoWindow &f = *jeu.principale();
-        banc::unCoupDeLaVictoire(jeu);
+        // The player steers onto the key totals until the next click on Envoi wins.
+        banc::exiger(pilote::jouerJusqua(jeu, true, pilote::Jusqua::DernierCoup));
+        QCoreApplication::processEvents();
         joue = false;
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
+        banc::exiger(pilote::cliquer(f, virdo::VirdoControl::Envoi));
         QElapsedTimer attente;
         attente.start();
         while (!joue && attente.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         if (!joue)
             banc::echec("le son de victoire n'a jamais joué (serveur de son ?)");
-        banc::rejouer(jeu);
+        banc::exiger(pilote::rejouer(jeu));
         // What the player's pause between two games gives the event loop.
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the flow tests share on top of the tests' driver: the texts they expect, the
-// steps of a game's start, and the check that a test left no window behind.
+// What the flow tests share on top of the tests' driver: the texts they expect, the focus
+// in nbj, and the check that a test left no window behind.
 
 #include "pilote.h"
 
@@ -49,31 +49,6 @@ inline QString affiche(int n)
         if (QTest::currentTestFailed())   \
             return;                       \
     } while (false)
-
-// Starts the game, waits for the main window to take the keyboard, types the name
-// and clicks Identite.
-inline void saluer(Banc &banc, const QString &nom)
-{
-    banc.jeu.demarrer();
-    QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre()));
-    if (!nom.isEmpty())
-        PILOTE(pilote::taper(banc.boite(VirdoControl::ndj), nom));
-    PILOTE(pilote::cliquer(banc.ctl(VirdoControl::Identite)));
-}
-
-// The button of that caption's name: "Joueur" or "Ordinateur".
-inline VirdoControl bouton(const QString &nom)
-{
-    return nom == QLatin1String("Joueur") ? VirdoControl::Joueur : VirdoControl::Ordinateur;
-}
-
-// Greeting, program k, then the first player ("Joueur" or "Ordinateur").
-inline void commencer(Banc &banc, const QString &nom, int k, VirdoControl premier)
-{
-    banc.jeu.demarrer();
-    QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre()));
-    PILOTE(pilote::commencer(banc.jeu, nom.isEmpty() ? std::nullopt : std::optional(nom), k, premier));
-}
 
 // nbj is the main window's focus widget, and takes the keys once the window is active.
 // With no window manager (offscreen, bare Xvfb) nothing hands the keyboard back to the

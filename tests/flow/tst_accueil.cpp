@@ -9,11 +9,6 @@
 
 using namespace flowtest;
 
-namespace {
-
-
-} // namespace
-
 class TstAccueil : public QObject
 {
     Q_OBJECT
@@ -39,7 +34,7 @@ private slots:
     {
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(saluer(*banc, tape));
+        PILOTE(pilote::saluer(banc->jeu, tape));
 
         QCOMPARE(banc->partie().prenom, prenom);
         QCOMPARE(texteDe(VirdoControl::Accueil), QStringLiteral("Bonjour ") + prenom + suiteAccueil);
@@ -77,14 +72,13 @@ private slots:
     // The name is read once, at the greeting: what is typed in ndj afterwards never shows.
     void nomLuUneSeuleFois()
     {
-        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+        PILOTE(pilote::saluer(banc->jeu, QStringLiteral("Marie")));
         PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Paul")));
         PILOTE(pilote::cliquer(banc->caseProgramme(1)));
         QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Joueur)));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, propose un nombre >"));
-        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("4")));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("4")));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
@@ -116,7 +110,7 @@ private slots:
         QFETCH(int, nbmaxi);
         QFETCH(int, objectif);
         QFETCH(int, cle);
-        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+        PILOTE(pilote::saluer(banc->jeu, QStringLiteral("Marie")));
         QCOMPARE(banc->son.prepared, 0);
 
         QList<std::shared_ptr<QSignalSpy>> clics;
@@ -161,7 +155,7 @@ private slots:
     // Clearing the other boxes is no click of theirs: even a ticked one goes without loading its program.
     void decocherNestPasCliquer()
     {
-        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
+        PILOTE(pilote::saluer(banc->jeu, QStringLiteral("Marie")));
         QCheckBox *cinq = banc->caseProgramme(5);
         {
             const QSignalBlocker silence(cinq);
@@ -192,9 +186,8 @@ private slots:
     void recocherEnCoursDePartie()
     {
         QFETCH(bool, tourOrdinateur);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
-        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));  // 7, computer's turn
+        PILOTE(pilote::commencer(banc->jeu, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("7")));  // 7, computer's turn
         if (!tourOrdinateur) {
             PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));  // the computer plays 5: 12
             QCOMPARE(int(banc->partie().total), 12);
@@ -246,8 +239,7 @@ private slots:
             QCOMPARE(int(banc->partie().total), 1);
             QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 1"));
         } else {
-            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("3")));
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::proposer(banc->jeu, QStringLiteral("3")));
             QCOMPARE(int(banc->partie().total), 3);
             QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 3"));
         }

@@ -54,13 +54,6 @@ class TstAnnonces : public QObject
     Annonce principale(QStringList textes) { return {QStringLiteral("VIRDO"), textes}; }
     QString ctl(VirdoControl nom) { return montre(banc->ctl(nom)); }
 
-    QString taperEtEnvoyer(const QString &nombre)
-    {
-        if (const QString plainte = pilote::taper(banc->boite(VirdoControl::nbj), nombre); !plainte.isEmpty())
-            return plainte;
-        return pilote::cliquer(banc->ctl(VirdoControl::Envoi));
-    }
-
     // The end of a game in the main window, then who won as the victory window opens.
     QList<Annonce> fin()
     {
@@ -88,13 +81,13 @@ private slots:
             return QList{principale({ctl(VirdoControl::nombreordinateur), ctl(VirdoControl::nj)})};
         });
         // The Erreur box speaks for itself; then the child hears it is still his turn.
-        etape("11 refused", [this] { return taperEtEnvoyer(QStringLiteral("11")); },
+        etape("11 refused", [this] { return pilote::proposer(banc->jeu, QStringLiteral("11")); },
               [this] { return QList{principale({ctl(VirdoControl::nj)})}; });
         QCOMPARE(banc->messages.shown.size(), 1);
         // From 1, answering each 1 of the computer with 10 reaches 100 first.
         for (int tour = 0; tour < 9; ++tour) {
             const QString nombre = tour == 0 ? QStringLiteral("1") : QStringLiteral("10");
-            etape("the child's number", [&] { return taperEtEnvoyer(nombre); }, [this] {
+            etape("the child's number", [&] { return pilote::proposer(banc->jeu, nombre); }, [this] {
                 return QList{principale({total(*banc), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
             });
             etape("the computer's number", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Envoi)); },
@@ -102,7 +95,7 @@ private slots:
                       return QList{principale({ctl(VirdoControl::nombreordinateur), total(*banc), ctl(VirdoControl::nj)})};
                   });
         }
-        etape("the winning number", [this] { return taperEtEnvoyer(QStringLiteral("10")); }, [this] { return fin(); });
+        etape("the winning number", [this] { return pilote::proposer(banc->jeu, QStringLiteral("10")); }, [this] { return fin(); });
         QCOMPARE(banc->partie().total, 100);
         etape("FIN", [this] { return pilote::cliquer(banc->ctl(VirdoControl::FIN)); }, [this] {
             return QList<Annonce>{{QStringLiteral("Rejouer"), {montre(banc->jeu.rejouer()->control(RejouerControl::Label1))}}};
@@ -114,8 +107,7 @@ private slots:
     // The computer starts and wins: its last number is heard as the total that ends the game.
     void partieGagneeParLOrdinateur()
     {
-        banc->jeu.demarrer();
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Identite)));
+        PILOTE(pilote::saluer(banc->jeu, std::nullopt));
         PILOTE(pilote::cliquer(banc->caseProgramme(1)));
         etape("Ordinateur", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Ordinateur)); }, [this] {
             return QList{principale({ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
@@ -125,7 +117,7 @@ private slots:
                   [this] {
                       return QList{principale({ctl(VirdoControl::nombreordinateur), total(*banc), ctl(VirdoControl::nj)})};
                   });
-            etape("the child's number", [this] { return taperEtEnvoyer(QStringLiteral("1")); }, [this] {
+            etape("the child's number", [this] { return pilote::proposer(banc->jeu, QStringLiteral("1")); }, [this] {
                 return QList{principale({total(*banc), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
             });
         }

@@ -1,9 +1,6 @@
 // The end-of-game announcement, seen through the real windows of a game played to its end.
 
-#include "answeringmessageboxes.h"
 #include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
 #include "windows/multilinebox.h"
@@ -133,14 +130,11 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QFETCH(bool, partiePrecedente);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     QString ancienCri;
     if (partiePrecedente) {
         // The earlier game was won by the other side: its picture and text are still there.
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Inès"), !joueurGagne));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+        PILOTE(pilote::rejouer(jeu));
         ancienCri = pilote::texte(jeu.eureka()->control(EurekaControl::CRI));
         QVERIFY(!ancienCri.isEmpty());
     }
@@ -234,13 +228,8 @@ void TestAnnonceVictoire::winnerFiles()
     QFETCH(bool, joueurGagne);
     QFETCH(QString, image);
     QFETCH(QString, son);
-    RecordingSoundPlayer enregistreur;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    RecordingAnnouncer annonces;
-    virdo::Jeu jeu(enregistreur, hasard, messages, annonces);
-    jeu.demarrer();
-
+    pilote::Banc banc;
+    auto &[enregistreur, hasard, messages, annonces, jeu, termine] = banc;
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Noé"), joueurGagne));
 
     QVERIFY2(pilote::photo(*jeu.eureka()) == pilote::fichierImage(image), qPrintable("Photo does not show " + image));
@@ -294,8 +283,6 @@ void TestAnnonceVictoire::winnerTexts()
     QFETCH(QStringList, lignesCri);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
 
     virdo::VirdoWindow &principale = *jeu.principale();
@@ -332,8 +319,6 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QFETCH(bool, secondGagnant);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     virdo::VirdoWindow &principale = *jeu.principale();
@@ -357,9 +342,6 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QCOMPARE(victoires, 1);
 }
 
-QTEST_MAIN(TestAnnonceVictoire)
-#include "tst_annoncevictoire.moc"
-
 void TestAnnonceVictoire::focusGoesToFin_data()
 {
     QTest::addColumn<bool>("joueurGagne");
@@ -371,18 +353,13 @@ void TestAnnonceVictoire::focusGoesToFin_data()
 void TestAnnonceVictoire::focusGoesToFin()
 {
     QFETCH(bool, joueurGagne);
-    RecordingSoundPlayer enregistreur;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    RecordingAnnouncer annonces;
-    virdo::Jeu jeu(enregistreur, hasard, messages, annonces);
-    jeu.demarrer();
-    QVERIFY(QTest::qWaitForWindowActive(jeu.principale()));
-
-    PILOTE(pilote::commencer(jeu, QStringLiteral("Noé"), joueurGagne));
-    virdo::VirdoWindow *fenetre = jeu.principale();
-    PILOTE(pilote::finir(jeu, joueurGagne));
+    pilote::Banc banc;
+    PILOTE(pilote::jouerPartie(banc.jeu, QStringLiteral("Noé"), joueurGagne));
+    virdo::VirdoWindow *fenetre = banc.jeu.principale();
 
     QCOMPARE(fenetre->focusWidget(), fenetre->control(VirdoControl::FIN));
     QCOMPARE(fenetre->textBox(VirdoControl::ndj)->selectedText(), QString());
 }
+
+QTEST_MAIN(TestAnnonceVictoire)
+#include "tst_annoncevictoire.moc"

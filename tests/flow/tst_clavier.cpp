@@ -110,9 +110,8 @@ private slots:
         QFETCH(bool, suiteSurEureka);
         const Qt::Key entree = pave ? Qt::Key_Enter : Qt::Key_Return;
         const Qt::KeyboardModifiers mods = pave ? Qt::KeypadModifier : Qt::NoModifier;
-        banc->jeu.demarrer();
+        PILOTE(pilote::demarrer(banc->jeu));
         virdo::VirdoWindow *w = &banc->fenetre();
-        QVERIFY(QTest::qWaitForWindowActive(w));
         Passages passages;
         QCOMPARE(nomDuFocus(), QStringLiteral("ndj"));
         pilote::frappe(banc->boite(VirdoControl::ndj), QStringLiteral("Zoé"));
@@ -182,8 +181,6 @@ private slots:
     // goes on once.
     void eurekaGardeSonTexte()
     {
-        banc->jeu.demarrer();
-        QVERIFY(QTest::qWaitForWindowActive(&banc->fenetre()));
         PILOTE(pilote::jouerPartie(banc->jeu, QStringLiteral("Zoé"), true));
         virdo::EurekaWindow *eureka = banc->jeu.eureka();
         QVERIFY(QTest::qWaitForWindowActive(eureka));
@@ -207,8 +204,7 @@ private slots:
     // accessibility action, Press or Toggle, runs what its click runs, up to a new game.
     void partieParActions()
     {
-        banc->jeu.demarrer();
-        QVERIFY(QTest::qWaitForWindowActive(&banc->fenetre()));
+        PILOTE(pilote::demarrer(banc->jeu));
         const QString press = QAccessibleActionInterface::pressAction();
         const QString toggle = QAccessibleActionInterface::toggleAction();
         PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Zoé")));

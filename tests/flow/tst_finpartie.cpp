@@ -1,9 +1,6 @@
 // Leaving a finished game: FIN, then OUI for another game or NON to end the program.
 
-#include "answeringmessageboxes.h"
 #include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
 
@@ -72,8 +69,6 @@ void TestFinPartie::finLeavesTheGame()
     QFETCH(int, parties);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     QPointer<virdo::RejouerWindow> premierRejouer;
     for (int partie = 1; partie <= parties; ++partie) {
         const QString prenom = QStringLiteral("Lou %1").arg(partie);
@@ -151,8 +146,6 @@ void TestFinPartie::ouiStartsAFreshGame()
     QFETCH(QString, nom);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
     QPointer<virdo::VirdoWindow> ancienne = jeu.principale();
     const QImage image = pilote::photo(*jeu.eureka());
@@ -203,8 +196,6 @@ void TestFinPartie::nonEndsTheProgram()
     QFETCH(int, parties);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     for (int partie = 1; partie <= parties; ++partie) {
         if (partie > 1)
             PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
@@ -248,8 +239,6 @@ void TestFinPartie::gamesInARow()
     QFETCH(QString, secondNom);
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     virdo::RejouerWindow &rejouer = *jeu.rejouer();

@@ -1,11 +1,8 @@
 // What the end of a game does when a game file is missing or broken, and when the player
 // closes a window through its frame instead of answering with FIN, OUI or NON.
 
-#include "answeringmessageboxes.h"
 #include "oddfiles.h"
 #include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
 
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -142,15 +139,12 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
 
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     QImage avant; // what Photo held before the game under test ended
     if (partiePrecedente) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), false));
         avant = pilote::photo(*jeu.eureka());
         QVERIFY(avant == imageSurDisque(QStringLiteral("chiffres.bmp")));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+        PILOTE(pilote::rejouer(jeu));
     }
     son.calls.clear();
 
@@ -180,12 +174,9 @@ void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}}));
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
     QVERIFY(pilote::photo(*jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
-    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+    PILOTE(pilote::rejouer(jeu));
 
     // Same name, same size: only the content tells the two apart.
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["chiffres.bmp"]}}));
@@ -208,13 +199,8 @@ void TestFinPartieAccidents::missingSoundLetsTheGameGoOn_data()
 void TestFinPartieAccidents::deuxParties(virdo::SoundPlayer &son, bool joueurGagne,
                                          const std::function<void(int)> &aLaVictoire)
 {
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    RecordingAnnouncer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
-    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
-    jeu.demarrer();
-
+    pilote::Banc banc(son);
+    auto &[enregistreur, hasard, messages, annonces, jeu, termine] = banc;
     for (int partie = 1; partie <= 2; ++partie) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), joueurGagne));
         QVERIFY(jeu.eureka()->isVisible());
@@ -283,8 +269,6 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
     PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
     QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
@@ -338,8 +322,7 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
             jeu.eureka()->close();
     } else if (moment == QLatin1String("second game")) {
         PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), false));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+        PILOTE(pilote::rejouer(jeu));
         PILOTE(pilote::commencer(jeu, std::nullopt, false));
         PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Envoi));
     }
@@ -370,8 +353,6 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
     PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     eureka->close();
@@ -418,7 +399,6 @@ void TestFinPartieAccidents::secondClickActsOnce()
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
     pilote::Banc banc;
     auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
     const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {
         auto *b = qobject_cast<QAbstractButton *>(pilote::parNom(fenetre, nom));
         b->click();

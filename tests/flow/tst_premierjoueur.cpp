@@ -9,6 +9,12 @@ using namespace flowtest;
 
 namespace {
 
+// The button of that caption's name: "Joueur" or "Ordinateur".
+VirdoControl bouton(const QString &nom)
+{
+    return nom == QLatin1String("Joueur") ? VirdoControl::Joueur : VirdoControl::Ordinateur;
+}
+
 struct Geometrie
 {
     int gauche, haut, largeur, hauteur;
@@ -94,12 +100,12 @@ private slots:
         QFETCH(QString, bouton);
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(saluer(*banc, tape));
+        PILOTE(pilote::saluer(banc->jeu, tape));
         PILOTE(pilote::cliquer(banc->caseProgramme(3)));
         const QString accueil = pilote::texte(banc->ctl(VirdoControl::Accueil));
         const QString tirage = pilote::texte(banc->ctl(VirdoControl::Tirage));
 
-        PILOTE(pilote::cliquer(banc->ctl(flowtest::bouton(bouton))));
+        PILOTE(pilote::cliquer(banc->ctl(::bouton(bouton))));
 
         FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
         QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Accueil)), accueil);
@@ -135,10 +141,9 @@ private slots:
     {
         QFETCH(QString, premier);
         QFETCH(QString, second);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, bouton(premier)));
+        PILOTE(pilote::commencer(banc->jeu, QStringLiteral("Marie"), 1, bouton(premier)));
         if (premier == QLatin1String("Joueur")) {
-            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi))); // 7
+            PILOTE(pilote::proposer(banc->jeu, QStringLiteral("7"))); // 7
         }
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi))); // the computer plays onto a key total
         QVERIFY(banc->partie().total > 0);
@@ -157,8 +162,7 @@ private slots:
 
         // The next move counts from 0.
         if (second == QLatin1String("Joueur")) {
-            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("2")));
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+            PILOTE(pilote::proposer(banc->jeu, QStringLiteral("2")));
             QCOMPARE(int(banc->partie().total), 2);
             QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
         } else {

@@ -106,18 +106,11 @@ class TstTourDeJeu : public QObject
         }
     }
 
-    // The player types a number and clicks Envoi.
-    void jouer(const QString &nombre)
-    {
-        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), nombre));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-    }
-
     // Program 1, the player starts: 7, then the computer's 5 onto the key total 12.
     void jusqua12(const QString &tape)
     {
-        FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
-        FLOW_DO(jouer(QStringLiteral("7")));
+        PILOTE(pilote::commencer(banc->jeu, tape, 1, VirdoControl::Joueur));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("7")));
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(int(banc->partie().total), 12);
     }
@@ -139,8 +132,8 @@ private slots:
     {
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
-        FLOW_DO(jouer(QStringLiteral("7")));
+        PILOTE(pilote::commencer(banc->jeu, tape, 1, VirdoControl::Joueur));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("7")));
 
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
         QCOMPARE(int(banc->partie().total), 7);
@@ -194,7 +187,7 @@ private slots:
         QFETCH(int, nombrejoue);
         QFETCH(bool, premierTour);
         if (premierTour)
-            FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+            PILOTE(pilote::commencer(banc->jeu, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
         else
             FLOW_DO(jusqua12(QStringLiteral("Marie")));
         const int total = banc->partie().total;
@@ -205,7 +198,7 @@ private slots:
             nbjVisible = banc->ctl(VirdoControl::nbj)->isVisible();
             boutonsVisibles = banc->ctl(VirdoControl::Joueur)->isVisible() || banc->ctl(VirdoControl::Ordinateur)->isVisible();
         };
-        FLOW_DO(jouer(entree));
+        PILOTE(pilote::proposer(banc->jeu, entree));
 
         QCOMPARE(banc->messages.shown.size(), 1);
         QCOMPARE(banc->messages.shown[0].title, QStringLiteral("Erreur"));
@@ -240,7 +233,7 @@ private slots:
         QFETCH(QString, entree);
         QFETCH(int, compte);
         FLOW_DO(jusqua12(QStringLiteral("Marie")));
-        FLOW_DO(jouer(entree));
+        PILOTE(pilote::proposer(banc->jeu, entree));
 
         QVERIFY(banc->messages.shown.isEmpty());
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
@@ -264,7 +257,7 @@ private slots:
         int essais = 0;
         for (int tour = 0; tour < 4; ++tour) {
             for (const QString &entree : mauvaises) {
-                FLOW_DO(jouer(entree));
+                PILOTE(pilote::proposer(banc->jeu, entree));
                 ++essais;
                 QCOMPARE(int(banc->messages.shown.size()), essais);
                 QCOMPARE(int(banc->partie().total), 12);
@@ -274,7 +267,7 @@ private slots:
             }
         }
         // The game then goes on normally.
-        FLOW_DO(jouer(QStringLiteral("4")));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("4")));
         QCOMPARE(int(banc->partie().total), 16);
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
     }
@@ -289,7 +282,7 @@ private slots:
         QFETCH(QString, prenom);
         // Chance would say nbmaxi, which is never cle.
         banc = std::make_unique<Banc>(QList<double>{0.999});
-        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
+        PILOTE(pilote::commencer(banc->jeu, tape, k, VirdoControl::Ordinateur));
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
 
         QCOMPARE(int(banc->partie().nombrejoue), cle);
@@ -311,11 +304,11 @@ private slots:
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
         banc = std::make_unique<Banc>(QList<double>{0.0, 0.5, 0.999, 0.3, 0.77});
-        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Joueur));
+        PILOTE(pilote::commencer(banc->jeu, tape, k, VirdoControl::Joueur));
 
         std::set<int> coupsOrdinateur;
         int cleAtteinte = cle;
-        FLOW_DO(jouer(QString::number(cle)));
+        PILOTE(pilote::proposer(banc->jeu, QString::number(cle)));
         for (int garde = 0; garde < 40; ++garde) {
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
             QCOMPARE(int(banc->partie().total), cleAtteinte);
@@ -328,7 +321,7 @@ private slots:
             QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(m));
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
 
-            FLOW_DO(jouer(QString::number(nbmaxi + 1 - m)));
+            PILOTE(pilote::proposer(banc->jeu, QString::number(nbmaxi + 1 - m)));
             cleAtteinte += nbmaxi + 1;
             QCOMPARE(int(banc->partie().total), cleAtteinte);
             if (cleAtteinte == objectif)
@@ -351,7 +344,7 @@ private slots:
         QFETCH(int, cle);
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
+        PILOTE(pilote::commencer(banc->jeu, tape, k, VirdoControl::Ordinateur));
 
         int cleAtteinte = cle;
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
@@ -359,7 +352,7 @@ private slots:
             QCOMPARE(int(banc->partie().total), cleAtteinte);
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
             const int p = 1 + (i * 7) % nbmaxi;
-            FLOW_DO(jouer(QString::number(p)));
+            PILOTE(pilote::proposer(banc->jeu, QString::number(p)));
             QCOMPARE(int(banc->partie().total), cleAtteinte + p);
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
 
@@ -379,18 +372,18 @@ private slots:
     {
         // Nine draws of 6 bring the total to 95 on the player's turn.
         banc = std::make_unique<Banc>(QList<double>(9, 0.55));
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
-        FLOW_DO(jouer(QStringLiteral("1")));
+        PILOTE(pilote::commencer(banc->jeu, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("1")));
         while (banc->partie().total < 89) {
             PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            FLOW_DO(jouer(QString::number(11 - banc->partie().nombrejoue)));
+            PILOTE(pilote::proposer(banc->jeu, QString::number(11 - banc->partie().nombrejoue)));
         }
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
         QCOMPARE(int(banc->partie().total), 95);
 
         const QStringList tropGrands = {QStringLiteral("10"), QStringLiteral("6"), QStringLiteral("5.6")};
         for (const QString &entree : tropGrands) {
-            FLOW_DO(jouer(entree));
+            PILOTE(pilote::proposer(banc->jeu, entree));
             QCOMPARE(banc->messages.shown.size(), tropGrands.indexOf(entree) + 1);
             QCOMPARE(banc->messages.shown.last().title, QStringLiteral("Erreur"));
             QCOMPARE(banc->messages.shown.last().prompt, refusTriche);
@@ -398,7 +391,7 @@ private slots:
             QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
             FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
         }
-        FLOW_DO(jouer(QStringLiteral("5")));
+        PILOTE(pilote::proposer(banc->jeu, QStringLiteral("5")));
         FLOW_DO(verifierEtat(Etat::JoueurGagne, QStringLiteral("Marie")));
     }
 };

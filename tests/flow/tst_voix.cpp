@@ -133,7 +133,6 @@ private slots:
     {
         QFETCH(bool, joueurGagne);
         BancParle banc;
-        banc.jeu.demarrer();
         PILOTE(pilote::jouerPartie(banc.jeu, QStringLiteral("Zoé"), joueurGagne));
         const QList<RecordingAnnouncer::Annonce> &annonces = banc.annonces.annonces;
         QCOMPARE(banc.voix.said.size(), annonces.size());
@@ -151,7 +150,6 @@ private slots:
     void finAvantLaFinDeLaVoix()
     {
         BancParle banc;
-        banc.jeu.demarrer();
         PILOTE(pilote::jouerPartie(banc.jeu, QStringLiteral("Zoé"), false));
         PILOTE(pilote::cliquer(banc.jeu.principale()->control(VirdoControl::FIN)));
         banc.voix.spoken();

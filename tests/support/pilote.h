@@ -121,10 +121,15 @@ inline void frappe(QLineEdit *box, const QString &texte)
 
 // A game as main() runs it, with a silent sound, a known random sequence, message
 // boxes answered with OK and announcements recorded; termine counts the ends of the program.
+// Given a sound player of its own, the game plays its tunes there instead (son then hears nothing).
 struct Banc
 {
     explicit Banc(QList<double> fractions = {0.0})
         : hasard(std::move(fractions))
+    {
+    }
+    explicit Banc(virdo::SoundPlayer &autreSon)
+        : jeu(autreSon, hasard, messages, annonces)
     {
     }
 
@@ -168,6 +173,15 @@ inline QString taper(QLineEdit *box, const QString &texte)
     return {};
 }
 
+// Pastes into the box, which keeps what it accepts of the text (ndj, the start of a long name).
+inline QString coller(QLineEdit *box, const QString &texte)
+{
+    if (!box->isVisible())
+        return absent(box);
+    ecrire(box, texte);
+    return {};
+}
+
 template<typename Key>
 QString cliquer(virdo::Window<Key> &fenetre, Key nom)
 {
@@ -180,19 +194,41 @@ QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
     return taper(fenetre.textBox(nom), texte);
 }
 
-// From the name to the first turn: the name typed (if given), Identite, program k, then
-// whoever starts (Joueur or Ordinateur).
-inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, int k, VirdoControl premier)
+// The program started as main() starts it, up to its main window taking the keyboard.
+inline QString demarrer(virdo::Jeu &jeu)
 {
+    jeu.demarrer();
+    if (!jeu.principale() || !QTest::qWaitForWindowActive(jeu.principale()))
+        return QStringLiteral("the main window never took the keyboard");
+    return {};
+}
+
+// The greeting: the name typed (if given), then Identite. A program that shows no window
+// yet is started first.
+inline QString saluer(virdo::Jeu &jeu, const std::optional<QString> &prenom)
+{
+    if (!jeu.principale() && !jeu.rejouer()) {
+        if (const QString plainte = demarrer(jeu); !plainte.isEmpty())
+            return plainte;
+    }
     virdo::VirdoWindow *fenetre = jeu.principale();
-    if (!fenetre)
-        return QStringLiteral("no main window");
+    if (!fenetre || !QTest::qWaitForWindowExposed(fenetre))
+        return QStringLiteral("no main window on screen");
     if (prenom) {
         if (const QString plainte = taper(*fenetre, VirdoControl::ndj, *prenom); !plainte.isEmpty())
             return plainte;
     }
-    for (const VirdoControl nom : {VirdoControl::Identite, virdo::caseProgramme(k), premier}) {
-        if (const QString plainte = cliquer(*fenetre, nom); !plainte.isEmpty())
+    return cliquer(*fenetre, VirdoControl::Identite);
+}
+
+// The start of a game, from the name to the first turn: the greeting, program k, then
+// whoever starts (Joueur or Ordinateur).
+inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, int k, VirdoControl premier)
+{
+    if (const QString plainte = saluer(jeu, prenom); !plainte.isEmpty())
+        return plainte;
+    for (const VirdoControl nom : {virdo::caseProgramme(k), premier}) {
+        if (const QString plainte = cliquer(*jeu.principale(), nom); !plainte.isEmpty())
             return plainte;
     }
     return {};
@@ -207,29 +243,53 @@ inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, 
     return commencer(jeu, prenom, 1, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
 }
 
-// Clicks Envoi turn after turn until the game is over: Envoi gone, FIN shown.
-inline QString finir(virdo::Jeu &jeu, bool joueurGagne)
+// The player's move: the number typed into nbj, then Envoi.
+inline QString proposer(virdo::Jeu &jeu, const QString &nombre)
 {
-    for (int coup = 0; coup < 60; ++coup) {
+    if (!jeu.principale())
+        return QStringLiteral("no main window");
+    if (const QString plainte = taper(*jeu.principale(), VirdoControl::nbj, nombre); !plainte.isEmpty())
+        return plainte;
+    return cliquer(*jeu.principale(), VirdoControl::Envoi);
+}
+
+enum class Jusqua { Fin, DernierCoup };
+
+// Clicks Envoi turn after turn until the game is over (Envoi gone, FIN shown), or until the
+// player's winning number is typed in, the click that wins left to the caller. A player
+// who wins steers onto the key totals, (objectif - total) % (nbmaxi + 1) away; one who
+// loses plays 1 each time.
+inline QString jouerJusqua(virdo::Jeu &jeu, bool joueurGagne, Jusqua jusqua)
+{
+    for (int coup = 0; coup < 200; ++coup) {
         virdo::VirdoWindow *fenetre = jeu.principale();
         if (!fenetre)
             return QStringLiteral("the main window went away mid-game");
         // Envoi is on screen between any two turns; only the end of the game takes it away.
         // (FIN alone tells nothing: after a win it stays while the program is chosen anew.)
-        if (!fenetre->control(VirdoControl::Envoi)->isVisible())
+        if (!fenetre->control(VirdoControl::Envoi)->isVisible()) {
+            if (jusqua == Jusqua::DernierCoup)
+                return QStringLiteral("the game ended before its last move");
             return fenetre->control(VirdoControl::FIN)->isVisible() ? QString() : QStringLiteral("Envoi gone without FIN");
+        }
         if (fenetre->control(VirdoControl::nbj)->isVisible()) {
-            const int total = jeu.partie().total;
-            const QString nombre = !joueurGagne ? QStringLiteral("1")
-                                   : total == 0 ? QStringLiteral("1")
-                                                : QString::number(11 - (total - 1) % 11);
-            if (const QString plainte = taper(*fenetre, VirdoControl::nbj, nombre); !plainte.isEmpty())
+            const virdo::Partie &p = jeu.partie();
+            const int versLaCle = (p.objectif - p.total) % (p.nbmaxi + 1);
+            const int nombre = joueurGagne && versLaCle != 0 ? versLaCle : 1;
+            if (const QString plainte = taper(*fenetre, VirdoControl::nbj, QString::number(nombre)); !plainte.isEmpty())
                 return plainte;
+            if (jusqua == Jusqua::DernierCoup && p.total + nombre == p.objectif)
+                return {};
         }
         if (const QString plainte = cliquer(*fenetre, VirdoControl::Envoi); !plainte.isEmpty())
             return plainte;
     }
-    return QStringLiteral("no end of game after 60 clicks on Envoi");
+    return QStringLiteral("no end of game after 200 clicks on Envoi");
+}
+
+inline QString finir(virdo::Jeu &jeu, bool joueurGagne)
+{
+    return jouerJusqua(jeu, joueurGagne, Jusqua::Fin);
 }
 
 inline QString jouerPartie(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
@@ -237,6 +297,22 @@ inline QString jouerPartie(virdo::Jeu &jeu, const std::optional<QString> &prenom
     if (const QString plainte = commencer(jeu, prenom, joueurGagne); !plainte.isEmpty())
         return plainte;
     return finir(jeu, joueurGagne);
+}
+
+// FIN, then OUI: the next game in a fresh main window, the old one gone, as the player goes on.
+inline QString rejouer(virdo::Jeu &jeu)
+{
+    if (!jeu.principale())
+        return QStringLiteral("no main window");
+    if (const QString plainte = cliquer(*jeu.principale(), VirdoControl::FIN); !plainte.isEmpty())
+        return plainte;
+    QCoreApplication::processEvents();
+    if (!jeu.rejouer())
+        return QStringLiteral("FIN left no Rejouer window");
+    if (const QString plainte = cliquer(*jeu.rejouer(), RejouerControl::OUI); !plainte.isEmpty())
+        return plainte;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return {};
 }
 
 // What the victory window's picture box shows, in one pixel format for comparisons.
