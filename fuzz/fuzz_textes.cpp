@@ -1,7 +1,8 @@
 // The texts the game shows: the rules of each program, and every message that carries the
 // player's name. The real click handlers write them into the real windows (offscreen);
-// each is read back and compared with its expected wording, written out here on its own:
-// the fixed parts must be exact and the name must stand in its one place, as typed.
+// each is read back and compared with its expected wording, written out in the tests' own
+// texts (textesattendus.h): the fixed parts must be exact and the name must stand in its one
+// place, as typed.
 
 #include "lisible.h"
 #include "pilote.h"
@@ -115,23 +116,13 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 
     f.button(virdo::VirdoControl::Identite)->click();
     const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
-    verifier(f, virdo::VirdoControl::Accueil,
-             u("Bonjour ") + p
-                     + u(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
-                         "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
-                         "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
-                         "s'aider en utilisant une feuille de papier et un stylo..."));
-    verifier(f, virdo::VirdoControl::Tirage,
-             p + u(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre de "
-                   "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
-                   "proposés sur la droite en cochant la case désirée ..."));
+    verifier(f, virdo::VirdoControl::Accueil, u("Bonjour ") + p + pilote::suiteAccueil);
+    verifier(f, virdo::VirdoControl::Tirage, p + pilote::suiteTirageOffre);
 
     f.checkBox(virdo::caseProgramme(k))->click();
     verifier(f, virdo::VirdoControl::BUT, pilote::programmeAttendu(k).but());
     verifier(f, virdo::VirdoControl::Accueil, pilote::programmeAttendu(k).phrase());
-    verifier(f, virdo::VirdoControl::Tirage,
-             p + u(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce "
-                   "choix est important !"));
+    verifier(f, virdo::VirdoControl::Tirage, p + pilote::suiteTirageChoix);
 
     if (joueurCommence) {
         f.button(virdo::VirdoControl::Joueur)->click();
@@ -141,7 +132,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
         f.button(virdo::VirdoControl::Ordinateur)->click();
         verifier(f, virdo::VirdoControl::nj, p + u(", attends ton tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Clique sur le bouton de droite pour que je joue >>>"));
-        verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
+        verifier(f, virdo::VirdoControl::Envoi, pilote::legendeFaireJouer);
     }
 
     // Played to the end. The computer, once on a key total, always wins: the player wins
@@ -160,25 +151,19 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
             break;
         if (partie.tour == virdo::Tour::Joueur) {
             verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
-            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
+            verifier(f, virdo::VirdoControl::Envoi, pilote::legendeValider);
         } else {
             verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
-            verifier(f, virdo::VirdoControl::nombreordinateur,
-                     u("Pour que je propose un nombre, clique sur le bouton de droite >"));
-            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
+            verifier(f, virdo::VirdoControl::nombreordinateur, pilote::invitationOrdinateur);
+            verifier(f, virdo::VirdoControl::Envoi, pilote::legendeFaireJouer);
         }
     }
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
     virdo::EurekaWindow &eureka = *jeu.eureka();
-    if (gagnant) {
-        verifier(f, virdo::VirdoControl::nj, u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
-        verifier(f, virdo::VirdoControl::nombreordinateur, u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
-        verifier(eureka, virdo::EurekaControl::CRI, u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
-    } else {
-        verifier(f, virdo::VirdoControl::nj, u("Désolé, ") + p + u(", tu as perdu !!!"));
-        verifier(f, virdo::VirdoControl::nombreordinateur, u("et moi l'ordinateur, j'ai gagné !"));
-        verifier(eureka, virdo::EurekaControl::CRI, u("Moi, l'ordinateur, j'ai vaincu \r\n") + p);
-    }
+    const pilote::TextesVictoire victoire = pilote::textesVictoire(gagnant, p);
+    verifier(f, virdo::VirdoControl::nj, victoire.nj);
+    verifier(f, virdo::VirdoControl::nombreordinateur, victoire.nombreordinateur);
+    verifier(eureka, virdo::EurekaControl::CRI, victoire.cri);
 
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.

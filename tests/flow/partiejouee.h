@@ -1,7 +1,7 @@
 #pragma once
 
-// What the flow tests share on top of the tests' driver: the texts they expect, the focus
-// in nbj, and the check that a test left no window behind.
+// What the flow tests share on top of the tests' driver: numbers as shown, the focus in
+// nbj, and the check that a test left no window behind.
 
 #include "pilote.h"
 
@@ -18,23 +18,6 @@
 namespace flowtest {
 
 using pilote::Banc;
-
-inline const QString suiteAccueil = QStringLiteral(
-        ", ce programme va te permettre de tester tes capacités logiques mathématiques et de t'exercer contre "
-        "l'ordinateur que tu pourras vaincre à condition d'avoir compris la logique du jeu et d'être bon(ne) en "
-        "calcul mental... Il est bien sûr possible de s'aider en utilisant une feuille de papier et un stylo...");
-inline const QString suiteTirageOffre = QStringLiteral(
-        ", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre de tester tes "
-        "capacités de réflexion et de calcul mental .... Choisis un des huit programmes proposés sur la droite "
-        "en cochant la case désirée ...");
-inline const QString suiteTirageChoix = QStringLiteral(
-        ", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce choix est important !");
-
-inline const QString legendeValider = QStringLiteral("Clique pour valider ton nombre");
-inline const QString legendeFaireJouer = QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur");
-inline const QString legendeDepart = QStringLiteral("Clique ici pour continuer");
-inline const QString invitationOrdinateur =
-        QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >");
 
 // How the game shows a non-negative number: one blank where the sign would stand.
 inline QString affiche(int n)

@@ -37,8 +37,8 @@ private slots:
         PILOTE(pilote::saluer(banc->jeu, tape));
 
         QCOMPARE(banc->partie().prenom, prenom);
-        QCOMPARE(texteDe(VirdoControl::Accueil), QStringLiteral("Bonjour ") + prenom + suiteAccueil);
-        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageOffre);
+        QCOMPARE(texteDe(VirdoControl::Accueil), QStringLiteral("Bonjour ") + prenom + pilote::suiteAccueil);
+        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + pilote::suiteTirageOffre);
         if (tape.isEmpty()) {
             QVERIFY(texteDe(VirdoControl::Accueil).startsWith(
                     QStringLiteral("Bonjour Joueur  Anonyme, ce programme va te permettre")));
@@ -66,7 +66,7 @@ private slots:
 
         // The name, blanks and all, comes back before the comma once a program is chosen.
         PILOTE(pilote::cliquer(banc->caseProgramme(6)));
-        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageChoix);
+        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + pilote::suiteTirageChoix);
     }
 
     // The name is read once, at the greeting: what is typed in ndj afterwards never shows.
@@ -75,7 +75,7 @@ private slots:
         PILOTE(pilote::saluer(banc->jeu, QStringLiteral("Marie")));
         PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Paul")));
         PILOTE(pilote::cliquer(banc->caseProgramme(1)));
-        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + pilote::suiteTirageChoix);
         PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Joueur)));
         QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, propose un nombre >"));
         PILOTE(pilote::proposer(banc->jeu, QStringLiteral("4")));
@@ -120,7 +120,7 @@ private slots:
 
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), but);
         QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(k).phrase());
-        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + pilote::suiteTirageChoix);
         QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
         QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int autre = 1; autre <= 8; ++autre) {
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
         QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(1).phrase());
-        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + pilote::suiteTirageChoix);
         QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
         QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
         for (int i = 0; i < noms.size(); ++i) {

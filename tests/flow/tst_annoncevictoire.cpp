@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 // Calls back when a top-level window of that name receives its Show event.
 class EspionAffichage : public QObject
 {
@@ -46,24 +44,6 @@ private:
     QString m_fenetre;
     std::function<void(QWidget *)> m_auShow;
 };
-
-struct Textes
-{
-    QString nj;
-    QString nombreordinateur;
-    QString cri;
-};
-
-Textes textesAttendus(bool joueurGagne, const QString &prenom)
-{
-    if (joueurGagne)
-        return {QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "),
-                QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"),
-                QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")};
-    return {QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"),
-            QStringLiteral("et moi l'ordinateur, j'ai gagné !"),
-            QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom};
-}
 
 QString imageDuGagnant(bool joueurGagne)
 {
@@ -140,7 +120,7 @@ void TestAnnonceVictoire::stepsComeInOrder()
     }
     // After OUI the name is already in ndj.
     const QString nom = QStringLiteral("Inès");
-    const Textes attendus = textesAttendus(joueurGagne, nom);
+    const pilote::TextesVictoire attendus = pilote::textesVictoire(joueurGagne, nom);
     const QImage imageAttendue = pilote::fichierImage(imageDuGagnant(joueurGagne));
     const qsizetype appelsAvant = son.calls.size();
 
@@ -335,7 +315,7 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
     QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
     QVERIFY(pilote::photo(*eureka) == pilote::fichierImage(imageDuGagnant(secondGagnant)));
-    QCOMPARE(pilote::texte(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
+    QCOMPARE(pilote::texte(eureka->control(EurekaControl::CRI)), pilote::textesVictoire(secondGagnant, QStringLiteral("Léo")).cri);
     int victoires = 0;
     for (const QWidget *w : QApplication::topLevelWidgets())
         victoires += w->objectName() == QLatin1String("Eureka");

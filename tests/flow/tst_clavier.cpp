@@ -147,10 +147,10 @@ private slots:
                 if (!banc->ctl(VirdoControl::Envoi)->isVisible())
                     break;
                 QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
-                QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
+                QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), pilote::legendeFaireJouer);
                 // Envoi took the focus under its new caption: that is the line a braille
                 // display keeps for it.
-                QCOMPARE(passages.nomALArrivee(), legendeFaireJouer);
+                QCOMPARE(passages.nomALArrivee(), pilote::legendeFaireJouer);
                 FLOW_DO(focusSur(passages, "Envoi"));
             } else {
                 FLOW_DO(touche(w, Qt::Key_Space));

@@ -257,10 +257,8 @@ void TestFinPartie::gamesInARow()
     PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
     virdo::VirdoWindow &principale = *jeu.principale();
     QCOMPARE(jeu.partie().prenom, secondNom);
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)),
-             QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)),
-             QStringLiteral("Moi, ") + secondNom + QStringLiteral(",\r\nj'ai vaincu l'ordinateur ! "));
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), pilote::textesVictoire(true, secondNom).nj);
+    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), pilote::textesVictoire(true, secondNom).cri);
     QVERIFY(jeu.eureka()->isVisible());
     QVERIFY(pilote::photo(*jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
     QCOMPARE(son.playing, QStringLiteral("victoire.wav"));

@@ -153,11 +153,11 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(jeu.eureka()->isVisible());
     QVERIFY2(pilote::photo(*jeu.eureka()) == avant, "Photo changed although the file could not be read");
     QCOMPARE(son.calls, QStringList{"play:victoire.wav"});
-    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
+    const pilote::TextesVictoire victoire = pilote::textesVictoire(true, QStringLiteral("Yanis"));
+    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), victoire.cri);
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nombreordinateur)),
-             QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Yanis !"));
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), victoire.nj);
+    QCOMPARE(pilote::texte(principale.control(VirdoControl::nombreordinateur)), victoire.nombreordinateur);
     QVERIFY(!principale.control(VirdoControl::Envoi)->isVisible());
     QVERIFY(messages.shown.isEmpty());
 

@@ -66,7 +66,7 @@ class TstPremierJoueur : public QObject
                         : QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
         FLOW_DO(verifierMiseEnPage());
         QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), joueur ? legendeAvant : legendeFaireJouer);
+        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), joueur ? legendeAvant : pilote::legendeFaireJouer);
         QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
         if (joueur) {
             QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
@@ -107,7 +107,7 @@ private slots:
 
         PILOTE(pilote::cliquer(banc->ctl(::bouton(bouton))));
 
-        FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
+        FLOW_DO(verifierChoix(bouton, prenom, pilote::legendeDepart, false));
         QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Accueil)), accueil);
         QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Tirage)), tirage);
         QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
@@ -154,7 +154,7 @@ private slots:
         // The game's own controls are as the player's turn left them.
         QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
         const QString legendeAvant = pilote::texte(banc->ctl(VirdoControl::Envoi));
-        QCOMPARE(legendeAvant, legendeValider);
+        QCOMPARE(legendeAvant, pilote::legendeValider);
         PILOTE(pilote::cliquer(banc->ctl(bouton(second))));
 
         FLOW_DO(verifierChoix(second, QStringLiteral("Marie"), legendeAvant, true));

@@ -63,7 +63,7 @@ class TstTourDeJeu : public QObject
         case Etat::TourJoueur:
             QCOMPARE(p.tour, virdo::Tour::Joueur);
             QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeValider);
+            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), pilote::legendeValider);
             QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
             FLOW_DO(verifierFocusNbj(*banc));
             QCOMPARE(nj, prenom + QStringLiteral(", à toi de proposer un nombre >"));
@@ -72,10 +72,10 @@ class TstTourDeJeu : public QObject
         case Etat::TourOrdinateur:
             QCOMPARE(p.tour, virdo::Tour::Ordinateur);
             QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
+            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), pilote::legendeFaireJouer);
             QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
             QCOMPARE(nj, prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
-            QCOMPARE(ordi, invitationOrdinateur);
+            QCOMPARE(ordi, pilote::invitationOrdinateur);
             QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
             break;
         case Etat::JoueurGagne:
@@ -86,13 +86,8 @@ class TstTourDeJeu : public QObject
             QVERIFY(!banc->ctl(VirdoControl::Envoi)->isVisible());
             QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
             QVERIFY(banc->ctl(VirdoControl::FIN)->isVisible());
-            if (joueur) {
-                QCOMPARE(nj, QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-                QCOMPARE(ordi, QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
-            } else {
-                QCOMPARE(nj, QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
-                QCOMPARE(ordi, QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
-            }
+            QCOMPARE(nj, pilote::textesVictoire(joueur, prenom).nj);
+            QCOMPARE(ordi, pilote::textesVictoire(joueur, prenom).nombreordinateur);
             // Announced once, with the winner's sound and the victory window.
             QCOMPARE(banc->son.calls, QStringList{joueur ? QStringLiteral("play:victoire.wav") : QStringLiteral("play:Son2.wav")});
             QVERIFY(banc->jeu.eureka());

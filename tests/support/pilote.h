@@ -6,6 +6,7 @@
 
 #include "answeringmessageboxes.h"
 #include "programmesattendus.h"
+#include "textesattendus.h"
 #include "recordingannouncer.h"
 #include "recordingsoundplayer.h"
 #include "sequencegenerateur.h"
