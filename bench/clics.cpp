@@ -11,11 +11,7 @@
 
 #include "mesure.h"
 
-#include "engine/generateur.h"
-#include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
-#include "windows/announcer.h"
-#include "windows/messageboxes.h"
 
 #include <QApplication>
 
@@ -28,11 +24,8 @@ int main(int argc, char *argv[])
     const int longueurNom = argc > 2 ? std::atoi(argv[2]) : 0;
     const int echauffement = 20;
 
-    virdo::QtSoundPlayer son;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
+    banc::JeuLivre livre;
+    virdo::Jeu &jeu = livre.jeu;
     jeu.demarrer();
     virdo::VirdoWindow &f = *jeu.principale();
     // The name pasted, as the bench's long names cannot be typed key by key.

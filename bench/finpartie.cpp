@@ -11,11 +11,7 @@
 
 #include "mesure.h"
 
-#include "engine/generateur.h"
-#include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
-#include "windows/announcer.h"
-#include "windows/messageboxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,13 +48,10 @@ int main(int argc, char *argv[])
     virdo::installFontSubstitutions();
     const int parties = argc > 1 ? std::atoi(argv[1]) : 5;
 
-    virdo::QtSoundPlayer son;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
+    banc::JeuLivre livre;
+    virdo::Jeu &jeu = livre.jeu;
     long long sonPret = 0;
-    QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&sonPret] { sonPret = banc::maintenantNs(); });
+    QObject::connect(&livre.son, &virdo::QtSoundPlayer::looping, &livre.son, [&sonPret] { sonPret = banc::maintenantNs(); });
     ImageDeVictoire image;
     app.installEventFilter(&image);
     jeu.demarrer();

@@ -1,9 +1,16 @@
 #pragma once
 
-// What the bench programs share: a monotonic clock in nanoseconds, the median, and the
-// stop of the bench on a step of the tests' driver that did not go through.
+// What the bench programs share: the game with its shipped parts, a monotonic clock in
+// nanoseconds, the median, and the stop of the bench on a step of the tests' driver that
+// did not go through.
 
 #include "pilote.h"
+
+#include "engine/generateur.h"
+#include "flow/jeu.h"
+#include "media/qtsoundplayer.h"
+#include "windows/announcer.h"
+#include "windows/messageboxes.h"
 
 #include <QString>
 
@@ -14,6 +21,16 @@
 #include <vector>
 
 namespace banc {
+
+// The game as the player gets it: the real sound, chance, message boxes and announcements.
+struct JeuLivre
+{
+    virdo::QtSoundPlayer son;
+    virdo::GenerateurFixe hasard;
+    virdo::MessageBoxes messages;
+    virdo::Announcer annonces;
+    virdo::Jeu jeu{son, hasard, messages, annonces};
+};
 
 inline long long maintenantNs()
 {

@@ -8,11 +8,7 @@
 
 #include "mesure.h"
 
-#include "engine/generateur.h"
-#include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
-#include "windows/announcer.h"
-#include "windows/messageboxes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,13 +42,10 @@ int main(int argc, char *argv[])
     virdo::installFontSubstitutions();
     const int parties = argc > 1 ? std::atoi(argv[1]) : 200;
 
-    virdo::QtSoundPlayer son;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
+    banc::JeuLivre livre;
+    virdo::Jeu &jeu = livre.jeu;
     bool joue = false;
-    QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&joue] { joue = true; });
+    QObject::connect(&livre.son, &virdo::QtSoundPlayer::looping, &livre.son, [&joue] { joue = true; });
     jeu.demarrer();
 
     for (int partie = 1; partie <= parties; ++partie) {
