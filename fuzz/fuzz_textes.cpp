@@ -139,13 +139,9 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     // only by starting and steering onto the key totals; otherwise it plays 1 each time.
     const virdo::Partie &partie = jeu.partie();
     const bool gagnant = joueurCommence && joueurGagne;
-    const int pas = partie.nbmaxi + 1;
     while (partie.total != partie.objectif) {
-        if (partie.tour == virdo::Tour::Joueur) {
-            const int versLaCle = (partie.objectif - partie.total) % pas;
-            const int n = gagnant && versLaCle != 0 ? versLaCle : 1;
-            pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(n));
-        }
+        if (partie.tour == virdo::Tour::Joueur)
+            pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(pilote::nombreDuJoueur(partie, gagnant)));
         f.button(virdo::VirdoControl::Envoi)->click();
         if (partie.total == partie.objectif)
             break;

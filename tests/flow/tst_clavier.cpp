@@ -140,9 +140,7 @@ private slots:
         }
         for (int coup = 0; coup < 40 && banc->ctl(VirdoControl::Envoi)->isVisible(); ++coup) {
             if (banc->partie().tour == virdo::Tour::Joueur) {
-                const int total = banc->partie().total;
-                const int n = !joueurGagne || total == 0 ? 1 : 11 - (total - 1) % 11;
-                QTest::keyClicks(focus(), QString::number(n));
+                QTest::keyClicks(focus(), QString::number(pilote::nombreDuJoueur(banc->partie(), joueurGagne)));
                 FLOW_DO(touche(w, entree, mods));
                 if (!banc->ctl(VirdoControl::Envoi)->isVisible())
                     break;

@@ -254,12 +254,18 @@ inline QString proposer(virdo::Jeu &jeu, const QString &nombre)
     return cliquer(*jeu.principale(), VirdoControl::Envoi);
 }
 
+// The player's number: one who means to win steers onto the next key total,
+// (objectif - total) % (nbmaxi + 1) away; one who loses, or is already on a key total, plays 1.
+inline int nombreDuJoueur(const virdo::Partie &p, bool joueurGagne)
+{
+    const int versLaCle = (p.objectif - p.total) % (p.nbmaxi + 1);
+    return joueurGagne && versLaCle != 0 ? versLaCle : 1;
+}
+
 enum class Jusqua { Fin, DernierCoup };
 
 // Clicks Envoi turn after turn until the game is over (Envoi gone, FIN shown), or until the
-// player's winning number is typed in, the click that wins left to the caller. A player
-// who wins steers onto the key totals, (objectif - total) % (nbmaxi + 1) away; one who
-// loses plays 1 each time.
+// player's winning number is typed in, the click that wins left to the caller.
 inline QString jouerJusqua(virdo::Jeu &jeu, bool joueurGagne, Jusqua jusqua)
 {
     for (int coup = 0; coup < 200; ++coup) {
@@ -275,8 +281,7 @@ inline QString jouerJusqua(virdo::Jeu &jeu, bool joueurGagne, Jusqua jusqua)
         }
         if (fenetre->control(VirdoControl::nbj)->isVisible()) {
             const virdo::Partie &p = jeu.partie();
-            const int versLaCle = (p.objectif - p.total) % (p.nbmaxi + 1);
-            const int nombre = joueurGagne && versLaCle != 0 ? versLaCle : 1;
+            const int nombre = nombreDuJoueur(p, joueurGagne);
             if (const QString plainte = taper(*fenetre, VirdoControl::nbj, QString::number(nombre)); !plainte.isEmpty())
                 return plainte;
             if (jusqua == Jusqua::DernierCoup && p.total + nombre == p.objectif)
