@@ -5,7 +5,7 @@
 // place, as typed.
 
 #include "lisible.h"
-#include "pilote.h"
+#include "driver.h"
 
 #include "engine/conversions.h"
 #include "engine/programmes.h"
@@ -65,7 +65,7 @@ template<typename Key>
 void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu)
 {
     const QWidget *control = fenetre.control(nom);
-    const QString lu = pilote::texte(control);
+    const QString lu = driver::shownText(control);
     const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
     const QString voulu = boite ? commeUneBoite(attendu) : attendu;
     if (lu != voulu)
@@ -73,13 +73,13 @@ void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu
 }
 
 // The game with the tests' stand-ins: the sound recorded, the boxes noted and answered.
-pilote::Banc *monde = nullptr;
+driver::Rig *monde = nullptr;
 
 void verifierRegles(int k)
 {
     const QString regle = virdo::phraseRegle(k);
-    if (regle != pilote::programmeAttendu(k).phrase())
-        echec("phraseRegle", regle, pilote::programmeAttendu(k).phrase());
+    if (regle != driver::programmeAttendu(k).phrase())
+        echec("phraseRegle", regle, driver::programmeAttendu(k).phrase());
 }
 
 // A program number outside 1 ... 8 is refused cleanly, never read past the table.
@@ -108,21 +108,21 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 {
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
-    pilote::ecrire(f.control(virdo::VirdoControl::ndj), nom);
+    driver::setShownText(f.control(virdo::VirdoControl::ndj), nom);
     // The name box keeps the start of a name too long for it.
     const QString garde = nom.left(virdo::longueurPrenom);
-    if (pilote::texte(f.control(virdo::VirdoControl::ndj)) != garde)
-        echec("ndj", pilote::texte(f.control(virdo::VirdoControl::ndj)), garde);
+    if (driver::shownText(f.control(virdo::VirdoControl::ndj)) != garde)
+        echec("ndj", driver::shownText(f.control(virdo::VirdoControl::ndj)), garde);
 
     f.button(virdo::VirdoControl::Identite)->click();
     const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
-    verifier(f, virdo::VirdoControl::Accueil, u("Bonjour ") + p + pilote::suiteAccueil);
-    verifier(f, virdo::VirdoControl::Tirage, p + pilote::suiteTirageOffre);
+    verifier(f, virdo::VirdoControl::Accueil, u("Bonjour ") + p + driver::suiteAccueil);
+    verifier(f, virdo::VirdoControl::Tirage, p + driver::suiteTirageOffre);
 
     f.checkBox(virdo::caseProgramme(k))->click();
-    verifier(f, virdo::VirdoControl::BUT, pilote::programmeAttendu(k).but());
-    verifier(f, virdo::VirdoControl::Accueil, pilote::programmeAttendu(k).phrase());
-    verifier(f, virdo::VirdoControl::Tirage, p + pilote::suiteTirageChoix);
+    verifier(f, virdo::VirdoControl::BUT, driver::programmeAttendu(k).but());
+    verifier(f, virdo::VirdoControl::Accueil, driver::programmeAttendu(k).phrase());
+    verifier(f, virdo::VirdoControl::Tirage, p + driver::suiteTirageChoix);
 
     if (joueurCommence) {
         f.button(virdo::VirdoControl::Joueur)->click();
@@ -132,7 +132,7 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
         f.button(virdo::VirdoControl::Ordinateur)->click();
         verifier(f, virdo::VirdoControl::nj, p + u(", attends ton tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Clique sur le bouton de droite pour que je joue >>>"));
-        verifier(f, virdo::VirdoControl::Envoi, pilote::legendeFaireJouer);
+        verifier(f, virdo::VirdoControl::Envoi, driver::legendeFaireJouer);
     }
 
     // Played to the end. The computer, once on a key total, always wins: the player wins
@@ -141,22 +141,22 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
     const bool gagnant = joueurCommence && joueurGagne;
     while (partie.total != partie.objectif) {
         if (partie.tour == virdo::Tour::Joueur)
-            pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(pilote::nombreDuJoueur(partie, gagnant)));
+            driver::setShownText(f.control(virdo::VirdoControl::nbj), QString::number(driver::nextPlayerNumber(partie, gagnant)));
         f.button(virdo::VirdoControl::Envoi)->click();
         if (partie.total == partie.objectif)
             break;
         if (partie.tour == virdo::Tour::Joueur) {
             verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
-            verifier(f, virdo::VirdoControl::Envoi, pilote::legendeValider);
+            verifier(f, virdo::VirdoControl::Envoi, driver::legendeValider);
         } else {
             verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
-            verifier(f, virdo::VirdoControl::nombreordinateur, pilote::invitationOrdinateur);
-            verifier(f, virdo::VirdoControl::Envoi, pilote::legendeFaireJouer);
+            verifier(f, virdo::VirdoControl::nombreordinateur, driver::invitationOrdinateur);
+            verifier(f, virdo::VirdoControl::Envoi, driver::legendeFaireJouer);
         }
     }
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
     virdo::EurekaWindow &eureka = *jeu.eureka();
-    const pilote::TextesVictoire victoire = pilote::textesVictoire(gagnant, p);
+    const driver::TextesVictoire victoire = driver::textesVictoire(gagnant, p);
     verifier(f, virdo::VirdoControl::nj, victoire.nj);
     verifier(f, virdo::VirdoControl::nombreordinateur, victoire.nombreordinateur);
     verifier(eureka, virdo::EurekaControl::CRI, victoire.cri);
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // Never destroyed: Qt's own globals are gone by the time static objects die at exit.
     new QApplication(*argc, *argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    monde = new pilote::Banc;
+    monde = new driver::Rig;
     monde->jeu.demarrer();
     // The handlers write into hidden windows just the same; drawing them would only cost time.
     monde->jeu.principale()->hide();

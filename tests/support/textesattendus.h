@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace pilote {
+namespace driver {
 
 inline const QString suiteAccueil = QStringLiteral(
         ", ce programme va te permettre de tester tes capacités logiques mathématiques et de t'exercer contre "
@@ -43,4 +43,4 @@ inline TextesVictoire textesVictoire(bool joueurGagne, const QString &prenom)
             QStringLiteral("Moi, l'ordinateur, j'ai vaincu \r\n") + prenom};
 }
 
-} // namespace pilote
+} // namespace driver

@@ -37,24 +37,24 @@ using virdo::EurekaControl;
 using virdo::RejouerControl;
 using virdo::VirdoControl;
 
-namespace pilote {
+namespace driver {
 
 // Stops the calling test with the step's complaint.
-#define PILOTE(step)                                                                                               \
+#define DRIVER_STEP(step)                                                                                          \
     do {                                                                                                           \
         const QString plainte_ = (step);                                                                           \
         QVERIFY2(plainte_.isEmpty(), qPrintable(plainte_));                                                        \
     } while (false)
 
 // The control of that objectName, for the checks that go down a list of names.
-inline QWidget *parNom(const QWidget &fenetre, const QString &nom)
+inline QWidget *byName(const QWidget &fenetre, const QString &nom)
 {
     return fenetre.findChild<QWidget *>(nom, Qt::FindDirectChildrenOnly);
 }
 
 // A window of the game by its objectName ("VIRDO", "Rejouer", "Eureka"), for the checks
 // that go down the windows' tables; ressources outlives it, as the game's own does.
-inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom, virdo::WindowResources &ressources)
+inline std::unique_ptr<virdo::GameWindow> newWindow(const QString &nom, virdo::WindowResources &ressources)
 {
     if (nom == QLatin1String("VIRDO"))
         return std::make_unique<virdo::VirdoWindow>(ressources);
@@ -64,7 +64,7 @@ inline std::unique_ptr<virdo::GameWindow> nouvelleFenetre(const QString &nom, vi
 }
 
 // What a control shows, whatever its kind: the text of a box or label, a button's caption.
-inline QString texte(const QWidget *control)
+inline QString shownText(const QWidget *control)
 {
     if (auto *box = qobject_cast<const QLineEdit *>(control))
         return box->text();
@@ -78,7 +78,7 @@ inline QString texte(const QWidget *control)
 }
 
 // Writes into a control as the game would, for the checks that set a window's state.
-inline void ecrire(QWidget *control, const QString &value)
+inline void setShownText(QWidget *control, const QString &value)
 {
     if (auto *box = qobject_cast<QLineEdit *>(control))
         virdo::setText(box, value);
@@ -92,7 +92,7 @@ inline void ecrire(QWidget *control, const QString &value)
 
 // The gestures themselves, where the player makes them. A click lands in the middle of
 // a button, on the tick of a check box (a box without caption answers only there).
-inline void clic(QWidget *control)
+inline void clickOn(QWidget *control)
 {
     QPoint ou = control->rect().center();
     if (auto *box = qobject_cast<QCheckBox *>(control)) {
@@ -104,7 +104,7 @@ inline void clic(QWidget *control)
 }
 
 // Replaces what the box holds by typing: select all, then the new text (or a delete).
-inline void frappe(QLineEdit *box, const QString &texte)
+inline void retype(QLineEdit *box, const QString &texte)
 {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     if (texte.isEmpty())
@@ -123,13 +123,13 @@ inline void frappe(QLineEdit *box, const QString &texte)
 // A game as main() runs it, with a silent sound, a known random sequence, message
 // boxes answered with OK and announcements recorded; termine counts the ends of the program.
 // Given a sound player of its own, the game plays its tunes there instead (son then hears nothing).
-struct Banc
+struct Rig
 {
-    explicit Banc(QList<double> fractions = {0.0})
+    explicit Rig(QList<double> fractions = {0.0})
         : hasard(std::move(fractions))
     {
     }
-    explicit Banc(virdo::SoundPlayer &autreSon)
+    explicit Rig(virdo::SoundPlayer &autreSon)
         : jeu(autreSon, hasard, messages, annonces)
     {
     }
@@ -141,62 +141,62 @@ struct Banc
     virdo::Jeu jeu{son, hasard, messages, annonces};
     QSignalSpy termine{&jeu, &virdo::Jeu::termine};
 
-    virdo::VirdoWindow &fenetre() { return *jeu.principale(); }
+    virdo::VirdoWindow &mainWindow() { return *jeu.principale(); }
     const virdo::Partie &partie() const { return jeu.partie(); }
-    QWidget *ctl(VirdoControl nom) { return jeu.principale()->control(nom); }
+    QWidget *control(VirdoControl nom) { return jeu.principale()->control(nom); }
     // For the checks that go down a list of names.
-    QWidget *ctl(const QString &nom) { return parNom(*jeu.principale(), nom); }
-    QLineEdit *boite(VirdoControl nom) { return jeu.principale()->textBox(nom); }
-    QCheckBox *caseProgramme(int k) { return jeu.principale()->checkBox(virdo::caseProgramme(k)); }
+    QWidget *control(const QString &nom) { return byName(*jeu.principale(), nom); }
+    QLineEdit *textBox(VirdoControl nom) { return jeu.principale()->textBox(nom); }
+    QCheckBox *programBox(int k) { return jeu.principale()->checkBox(virdo::caseProgramme(k)); }
 };
 
-inline QString absent(const QWidget *control)
+inline QString notOnScreen(const QWidget *control)
 {
     return control->objectName() + QStringLiteral(" is not on screen");
 }
 
 // The steps: a gesture on a control that is on screen, and checked to have done its part.
-inline QString cliquer(QWidget *control)
+inline QString click(QWidget *control)
 {
     if (!control->isVisible() || !control->isEnabled())
-        return absent(control);
-    clic(control);
+        return notOnScreen(control);
+    clickOn(control);
     return {};
 }
 
-inline QString taper(QLineEdit *box, const QString &texte)
+inline QString typeInto(QLineEdit *box, const QString &texte)
 {
     if (!box->isVisible())
-        return absent(box);
-    frappe(box, texte);
+        return notOnScreen(box);
+    retype(box, texte);
     if (box->text() != texte)
         return QStringLiteral("%1 holds \"%2\" after typing \"%3\"").arg(box->objectName(), box->text(), texte);
     return {};
 }
 
 // Pastes into the box, which keeps what it accepts of the text (ndj, the start of a long name).
-inline QString coller(QLineEdit *box, const QString &texte)
+inline QString paste(QLineEdit *box, const QString &texte)
 {
     if (!box->isVisible())
-        return absent(box);
-    ecrire(box, texte);
+        return notOnScreen(box);
+    setShownText(box, texte);
     return {};
 }
 
 template<typename Key>
-QString cliquer(virdo::Window<Key> &fenetre, Key nom)
+QString click(virdo::Window<Key> &fenetre, Key nom)
 {
-    return cliquer(fenetre.control(nom));
+    return click(fenetre.control(nom));
 }
 
 template<typename Key>
-QString taper(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
+QString typeInto(virdo::Window<Key> &fenetre, Key nom, const QString &texte)
 {
-    return taper(fenetre.textBox(nom), texte);
+    return typeInto(fenetre.textBox(nom), texte);
 }
 
 // The program started as main() starts it, up to its main window taking the keyboard.
-inline QString demarrer(virdo::Jeu &jeu)
+inline QString launch(virdo::Jeu &jeu)
 {
     jeu.demarrer();
     if (!jeu.principale() || !QTest::qWaitForWindowActive(jeu.principale()))
@@ -206,30 +206,30 @@ inline QString demarrer(virdo::Jeu &jeu)
 
 // The greeting: the name typed (if given), then Identite. A program that shows no window
 // yet is started first.
-inline QString saluer(virdo::Jeu &jeu, const std::optional<QString> &prenom)
+inline QString greet(virdo::Jeu &jeu, const std::optional<QString> &prenom)
 {
     if (!jeu.principale() && !jeu.rejouer()) {
-        if (const QString plainte = demarrer(jeu); !plainte.isEmpty())
+        if (const QString plainte = launch(jeu); !plainte.isEmpty())
             return plainte;
     }
     virdo::VirdoWindow *fenetre = jeu.principale();
     if (!fenetre || !QTest::qWaitForWindowExposed(fenetre))
         return QStringLiteral("no main window on screen");
     if (prenom) {
-        if (const QString plainte = taper(*fenetre, VirdoControl::ndj, *prenom); !plainte.isEmpty())
+        if (const QString plainte = typeInto(*fenetre, VirdoControl::ndj, *prenom); !plainte.isEmpty())
             return plainte;
     }
-    return cliquer(*fenetre, VirdoControl::Identite);
+    return click(*fenetre, VirdoControl::Identite);
 }
 
 // The start of a game, from the name to the first turn: the greeting, program k, then
 // whoever starts (Joueur or Ordinateur).
-inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, int k, VirdoControl premier)
+inline QString startGame(virdo::Jeu &jeu, const std::optional<QString> &prenom, int k, VirdoControl premier)
 {
-    if (const QString plainte = saluer(jeu, prenom); !plainte.isEmpty())
+    if (const QString plainte = greet(jeu, prenom); !plainte.isEmpty())
         return plainte;
     for (const VirdoControl nom : {virdo::caseProgramme(k), premier}) {
-        if (const QString plainte = cliquer(*jeu.principale(), nom); !plainte.isEmpty())
+        if (const QString plainte = click(*jeu.principale(), nom); !plainte.isEmpty())
             return plainte;
     }
     return {};
@@ -239,34 +239,34 @@ inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, 
 // random moves, whoever starts wins: the computer steers onto the key totals 1, 12, ...,
 // 100 at once; the player who starts with 1 and then answers every 1 of the computer with
 // 10 gets there first.
-inline QString commencer(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+inline QString startGame(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
 {
-    return commencer(jeu, prenom, 1, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
+    return startGame(jeu, prenom, 1, joueurGagne ? VirdoControl::Joueur : VirdoControl::Ordinateur);
 }
 
 // The player's move: the number typed into nbj, then Envoi.
-inline QString proposer(virdo::Jeu &jeu, const QString &nombre)
+inline QString playNumber(virdo::Jeu &jeu, const QString &nombre)
 {
     if (!jeu.principale())
         return QStringLiteral("no main window");
-    if (const QString plainte = taper(*jeu.principale(), VirdoControl::nbj, nombre); !plainte.isEmpty())
+    if (const QString plainte = typeInto(*jeu.principale(), VirdoControl::nbj, nombre); !plainte.isEmpty())
         return plainte;
-    return cliquer(*jeu.principale(), VirdoControl::Envoi);
+    return click(*jeu.principale(), VirdoControl::Envoi);
 }
 
 // The player's number: one who means to win steers onto the next key total,
 // (objectif - total) % (nbmaxi + 1) away; one who loses, or is already on a key total, plays 1.
-inline int nombreDuJoueur(const virdo::Partie &p, bool joueurGagne)
+inline int nextPlayerNumber(const virdo::Partie &p, bool joueurGagne)
 {
     const int versLaCle = (p.objectif - p.total) % (p.nbmaxi + 1);
     return joueurGagne && versLaCle != 0 ? versLaCle : 1;
 }
 
-enum class Jusqua { Fin, DernierCoup };
+enum class Until { End, LastMove };
 
 // Clicks Envoi turn after turn until the game is over (Envoi gone, FIN shown), or until the
 // player's winning number is typed in, the click that wins left to the caller.
-inline QString jouerJusqua(virdo::Jeu &jeu, bool joueurGagne, Jusqua jusqua)
+inline QString playUntil(virdo::Jeu &jeu, bool joueurGagne, Until until)
 {
     for (int coup = 0; coup < 200; ++coup) {
         virdo::VirdoWindow *fenetre = jeu.principale();
@@ -275,69 +275,69 @@ inline QString jouerJusqua(virdo::Jeu &jeu, bool joueurGagne, Jusqua jusqua)
         // Envoi is on screen between any two turns; only the end of the game takes it away.
         // (FIN alone tells nothing: after a win it stays while the program is chosen anew.)
         if (!fenetre->control(VirdoControl::Envoi)->isVisible()) {
-            if (jusqua == Jusqua::DernierCoup)
+            if (until == Until::LastMove)
                 return QStringLiteral("the game ended before its last move");
             return fenetre->control(VirdoControl::FIN)->isVisible() ? QString() : QStringLiteral("Envoi gone without FIN");
         }
         if (fenetre->control(VirdoControl::nbj)->isVisible()) {
             const virdo::Partie &p = jeu.partie();
-            const int nombre = nombreDuJoueur(p, joueurGagne);
-            if (const QString plainte = taper(*fenetre, VirdoControl::nbj, QString::number(nombre)); !plainte.isEmpty())
+            const int nombre = nextPlayerNumber(p, joueurGagne);
+            if (const QString plainte = typeInto(*fenetre, VirdoControl::nbj, QString::number(nombre)); !plainte.isEmpty())
                 return plainte;
-            if (jusqua == Jusqua::DernierCoup && p.total + nombre == p.objectif)
+            if (until == Until::LastMove && p.total + nombre == p.objectif)
                 return {};
         }
-        if (const QString plainte = cliquer(*fenetre, VirdoControl::Envoi); !plainte.isEmpty())
+        if (const QString plainte = click(*fenetre, VirdoControl::Envoi); !plainte.isEmpty())
             return plainte;
     }
     return QStringLiteral("no end of game after 200 clicks on Envoi");
 }
 
-inline QString finir(virdo::Jeu &jeu, bool joueurGagne)
+inline QString playToEnd(virdo::Jeu &jeu, bool joueurGagne)
 {
-    return jouerJusqua(jeu, joueurGagne, Jusqua::Fin);
+    return playUntil(jeu, joueurGagne, Until::End);
 }
 
-inline QString jouerPartie(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
+inline QString playGame(virdo::Jeu &jeu, const std::optional<QString> &prenom, bool joueurGagne)
 {
-    if (const QString plainte = commencer(jeu, prenom, joueurGagne); !plainte.isEmpty())
+    if (const QString plainte = startGame(jeu, prenom, joueurGagne); !plainte.isEmpty())
         return plainte;
-    return finir(jeu, joueurGagne);
+    return playToEnd(jeu, joueurGagne);
 }
 
 // FIN, then OUI: the next game in a fresh main window, the old one gone, as the player goes on.
-inline QString rejouer(virdo::Jeu &jeu)
+inline QString replay(virdo::Jeu &jeu)
 {
     if (!jeu.principale())
         return QStringLiteral("no main window");
-    if (const QString plainte = cliquer(*jeu.principale(), VirdoControl::FIN); !plainte.isEmpty())
+    if (const QString plainte = click(*jeu.principale(), VirdoControl::FIN); !plainte.isEmpty())
         return plainte;
     QCoreApplication::processEvents();
     if (!jeu.rejouer())
         return QStringLiteral("FIN left no Rejouer window");
-    if (const QString plainte = cliquer(*jeu.rejouer(), RejouerControl::OUI); !plainte.isEmpty())
+    if (const QString plainte = click(*jeu.rejouer(), RejouerControl::OUI); !plainte.isEmpty())
         return plainte;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return {};
 }
 
 // What the victory window's picture box shows, in one pixel format for comparisons.
-inline QImage image(const QPixmap &pixmap)
+inline QImage asImage(const QPixmap &pixmap)
 {
     return pixmap.isNull() ? QImage() : pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QImage photo(virdo::EurekaWindow &eureka)
+inline QImage shownPicture(virdo::EurekaWindow &eureka)
 {
-    return image(eureka.pictureBox(EurekaControl::Photo)->picture());
+    return asImage(eureka.pictureBox(EurekaControl::Photo)->picture());
 }
 
-inline QImage fichierImage(const QString &nom)
+inline QImage fileImage(const QString &nom)
 {
-    return image(QPixmap(nom));
+    return asImage(QPixmap(nom));
 }
 
-inline QStringList fenetresRestantes()
+inline QStringList remainingWindows()
 {
     QStringList noms;
     for (const QWidget *w : QApplication::topLevelWidgets())
@@ -347,11 +347,11 @@ inline QStringList fenetresRestantes()
 
 // A test's cleanup(): the windows it unloaded are gone once their deletion has run, and
 // none is left behind.
-#define PILOTE_AUCUNE_FENETRE()                                                                                    \
+#define DRIVER_NO_WINDOW_LEFT()                                                                                    \
     do {                                                                                                           \
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);                                       \
         QVERIFY2(QApplication::topLevelWidgets().isEmpty(),                                                        \
-                 qPrintable(QStringLiteral("left behind: ") + pilote::fenetresRestantes().join(u", ")));         \
+                 qPrintable(QStringLiteral("left behind: ") + driver::remainingWindows().join(u", ")));            \
     } while (false)
 
-} // namespace pilote
+} // namespace driver

@@ -3,7 +3,7 @@
 // What the flow tests share on top of the tests' driver: numbers as shown, the focus in
 // nbj, and the check that a test left no window behind.
 
-#include "pilote.h"
+#include "driver.h"
 
 #include "flow/jeu.h"
 #include "windows/window.h"
@@ -17,10 +17,10 @@
 
 namespace flowtest {
 
-using pilote::Banc;
+using driver::Rig;
 
 // How the game shows a non-negative number: one blank where the sign would stand.
-inline QString affiche(int n)
+inline QString asShown(int n)
 {
     return QLatin1Char(' ') + QString::number(n);
 }
@@ -36,22 +36,22 @@ inline QString affiche(int n)
 // nbj is the main window's focus widget, and takes the keys once the window is active.
 // With no window manager (offscreen, bare Xvfb) nothing hands the keyboard back to the
 // main window when a message box closes; the test does what the window manager would.
-inline void verifierFocusNbj(Banc &banc)
+inline void verifyNbjFocus(Rig &rig)
 {
-    QWidget *nbj = banc.ctl(VirdoControl::nbj);
-    QCOMPARE(banc.fenetre().focusWidget(), nbj);
-    if (!banc.fenetre().isActiveWindow()) {
-        banc.fenetre().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre()));
+    QWidget *nbj = rig.control(VirdoControl::nbj);
+    QCOMPARE(rig.mainWindow().focusWidget(), nbj);
+    if (!rig.mainWindow().isActiveWindow()) {
+        rig.mainWindow().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.mainWindow()));
     }
     QVERIFY(nbj->hasFocus());
 }
 
 // Deletes the game and checks that it took all its windows with it.
-inline void verifierAucuneFenetre(std::unique_ptr<Banc> &banc)
+inline void verifyNoWindowLeft(std::unique_ptr<Rig> &rig)
 {
-    banc.reset();
-    PILOTE_AUCUNE_FENETRE();
+    rig.reset();
+    DRIVER_NO_WINDOW_LEFT();
 }
 
 } // namespace flowtest

@@ -4,7 +4,7 @@
 // nanoseconds, the median, and the stop of the bench on a step of the tests' driver that
 // did not go through.
 
-#include "pilote.h"
+#include "driver.h"
 
 #include "engine/generateur.h"
 #include "flow/jeu.h"
@@ -20,10 +20,10 @@
 #include <ctime>
 #include <vector>
 
-namespace banc {
+namespace bench {
 
 // The game as the player gets it: the real sound, chance, message boxes and announcements.
-struct JeuLivre
+struct ShippedGame
 {
     virdo::QtSoundPlayer son;
     virdo::GenerateurFixe hasard;
@@ -32,14 +32,14 @@ struct JeuLivre
     virdo::Jeu jeu{son, hasard, messages, annonces};
 };
 
-inline long long maintenantNs()
+inline long long nowNs()
 {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
 }
 
-inline double mediane(std::vector<double> v)
+inline double median(std::vector<double> v)
 {
     if (v.empty())
         return 0;
@@ -48,22 +48,22 @@ inline double mediane(std::vector<double> v)
     return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
-[[noreturn]] inline void echec(const char *quoi)
+[[noreturn]] inline void fail(const char *quoi)
 {
     std::fprintf(stderr, "banc : %s\n", quoi);
     std::exit(1);
 }
 
 // A driver's step: the bench stops on its complaint.
-inline void exiger(const QString &plainte)
+inline void require(const QString &plainte)
 {
     if (!plainte.isEmpty())
-        echec(qPrintable(plainte));
+        fail(qPrintable(plainte));
 }
 
 // A name of that many characters that mixes Latin, Arabic, Hebrew, CJK and emoji, the
 // hardest for the text layout of every message that repeats it.
-inline QString nomMelange(int longueur)
+inline QString mixedName(int longueur)
 {
     const QString motif = QStringLiteral("Zoé مريم שרה 李小龙 😀👨‍👩‍👧 ");
     QString nom;
@@ -72,4 +72,4 @@ inline QString nomMelange(int longueur)
     return nom.left(longueur);
 }
 
-} // namespace banc
+} // namespace bench
