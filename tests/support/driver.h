@@ -287,8 +287,12 @@ inline QString playUntil(virdo::Jeu &jeu, bool joueurGagne, Until until)
             if (until == Until::LastMove && p.total + nombre == p.objectif)
                 return {};
         }
+        const virdo::Tour avant = jeu.partie().tour;
         if (const QString plainte = click(*fenetre, VirdoControl::Envoi); !plainte.isEmpty())
             return plainte;
+        // Every number played is within the rules: each click hands over, or ends the game.
+        if (jeu.principale() == fenetre && fenetre->control(VirdoControl::Envoi)->isVisible() && jeu.partie().tour == avant)
+            return QStringLiteral("Envoi did not hand the turn over");
     }
     return QStringLiteral("no end of game after 200 clicks on Envoi");
 }
