@@ -9,13 +9,9 @@
 //                              "clic-ordinateur <traitement ms> <affichage ms>"; with N,
 //                              the name pasted is N characters of mixed scripts
 
-#include "mesure.h"
+#include "measure.h"
 
-#include "engine/generateur.h"
-#include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
-#include "windows/announcer.h"
-#include "windows/messageboxes.h"
 
 #include <QApplication>
 
@@ -28,30 +24,28 @@ int main(int argc, char *argv[])
     const int longueurNom = argc > 2 ? std::atoi(argv[2]) : 0;
     const int echauffement = 20;
 
-    virdo::QtSoundPlayer son;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
+    bench::ShippedGame shipped;
+    virdo::Jeu &jeu = shipped.jeu;
     jeu.demarrer();
-    if (longueurNom > 0)
-        banc::commencer(jeu, 8, banc::nomMelange(longueurNom));
-    else
-        banc::commencer(jeu, 8);
     virdo::VirdoWindow &f = *jeu.principale();
+    // The name pasted, as the bench's long names cannot be typed key by key.
+    bench::require(driver::paste(f.textBox(virdo::VirdoControl::ndj),
+                                longueurNom > 0 ? bench::mixedName(longueurNom) : QStringLiteral("Camille")));
+    bench::require(driver::startGame(jeu, std::nullopt, 8, virdo::VirdoControl::Joueur));
+    QCoreApplication::processEvents();
 
     std::vector<double> joueurClic, joueurImage, ordiClic, ordiImage;
     for (int i = 0; i < echauffement + tours; ++i) {
         // The player's turn: a number typed in nbj, then Envoi.
-        pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
+        driver::setShownText(f.control(virdo::VirdoControl::nbj), QString::number(1 + i % 9));
         QCoreApplication::processEvents();
-        long long t0 = banc::maintenantNs();
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
-        long long t1 = banc::maintenantNs();
+        long long t0 = bench::nowNs();
+        bench::require(driver::click(f, virdo::VirdoControl::Envoi));
+        long long t1 = bench::nowNs();
         QCoreApplication::sendPostedEvents();
-        long long t2 = banc::maintenantNs();
+        long long t2 = bench::nowNs();
         if (jeu.partie().tour != virdo::Tour::Ordinateur)
-            banc::echec("le tour du joueur n'est pas passé");
+            bench::fail("le tour du joueur n'est pas passé");
         if (i >= echauffement) {
             joueurClic.push_back((t1 - t0) / 1e6);
             joueurImage.push_back((t2 - t0) / 1e6);
@@ -60,24 +54,24 @@ int main(int argc, char *argv[])
         // The computer's turn. The game never ends: near the target, the program ticked
         // again starts the total afresh, whoever's turn it is.
         if (jeu.partie().objectif - jeu.partie().total < 3 * (jeu.partie().nbmaxi + 1)) {
-            banc::cliquer(f, virdo::caseProgramme(8));
+            bench::require(driver::click(f, virdo::caseProgramme(8)));
             if (jeu.partie().total != 0)
-                banc::echec("le programme choisi de nouveau n'a pas remis le total à 0");
+                bench::fail("le programme choisi de nouveau n'a pas remis le total à 0");
         }
         QCoreApplication::processEvents();
-        t0 = banc::maintenantNs();
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
-        t1 = banc::maintenantNs();
+        t0 = bench::nowNs();
+        bench::require(driver::click(f, virdo::VirdoControl::Envoi));
+        t1 = bench::nowNs();
         QCoreApplication::sendPostedEvents();
-        t2 = banc::maintenantNs();
+        t2 = bench::nowNs();
         if (jeu.partie().tour != virdo::Tour::Joueur)
-            banc::echec("le tour de l'ordinateur n'est pas passé");
+            bench::fail("le tour de l'ordinateur n'est pas passé");
         if (i >= echauffement) {
             ordiClic.push_back((t1 - t0) / 1e6);
             ordiImage.push_back((t2 - t0) / 1e6);
         }
     }
-    std::printf("clic-joueur %.4f %.4f\n", banc::mediane(joueurClic), banc::mediane(joueurImage));
-    std::printf("clic-ordinateur %.4f %.4f\n", banc::mediane(ordiClic), banc::mediane(ordiImage));
+    std::printf("clic-joueur %.4f %.4f\n", bench::median(joueurClic), bench::median(joueurImage));
+    std::printf("clic-ordinateur %.4f %.4f\n", bench::median(ordiClic), bench::median(ordiImage));
     return 0;
 }

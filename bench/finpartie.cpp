@@ -9,13 +9,9 @@
 //
 // It needs a display (xcb under Xvfb, or offscreen) and a sound server for the sound.
 
-#include "mesure.h"
+#include "measure.h"
 
-#include "engine/generateur.h"
-#include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
-#include "windows/announcer.h"
-#include "windows/messageboxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,7 +33,7 @@ protected:
             && static_cast<QWidget *>(objet)->isWindow() && objet->objectName() == QLatin1String("Eureka")) {
             armee = false;
             QMetaObject::invokeMethod(
-                    this, [this] { fin = banc::maintenantNs(); }, Qt::QueuedConnection);
+                    this, [this] { fin = bench::nowNs(); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -52,41 +48,40 @@ int main(int argc, char *argv[])
     virdo::installFontSubstitutions();
     const int parties = argc > 1 ? std::atoi(argv[1]) : 5;
 
-    virdo::QtSoundPlayer son;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
+    bench::ShippedGame shipped;
+    virdo::Jeu &jeu = shipped.jeu;
     long long sonPret = 0;
-    QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&sonPret] { sonPret = banc::maintenantNs(); });
+    QObject::connect(&shipped.son, &virdo::QtSoundPlayer::looping, &shipped.son, [&sonPret] { sonPret = bench::nowNs(); });
     ImageDeVictoire image;
     app.installEventFilter(&image);
     jeu.demarrer();
 
     for (int partie = 0; partie < parties; ++partie) {
-        banc::commencer(jeu, 1);
         virdo::VirdoWindow &f = *jeu.principale();
-        banc::unCoupDeLaVictoire(jeu);
+        bench::require(driver::startGame(jeu, QStringLiteral("Camille"), 1, virdo::VirdoControl::Joueur));
+        // The player steers onto the key totals until the next click on Envoi wins.
+        bench::require(driver::playUntil(jeu, true, driver::Until::LastMove));
+        QCoreApplication::processEvents();
 
         image.fin = 0;
         image.armee = true;
-        const long long t0 = banc::maintenantNs();
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
-        const long long clic = banc::maintenantNs();
+        const long long t0 = bench::nowNs();
+        bench::require(driver::click(f, virdo::VirdoControl::Envoi));
+        const long long clic = bench::nowNs();
         sonPret = 0;
         QElapsedTimer attente;
         attente.start();
         while ((!image.fin || !sonPret) && attente.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
         if (!image.fin)
-            banc::echec("la fenêtre de victoire n'a jamais été peinte");
+            bench::fail("la fenêtre de victoire n'a jamais été peinte");
         if (!sonPret)
-            banc::echec("le son de victoire n'a jamais joué (serveur de son ?)");
+            bench::fail("le son de victoire n'a jamais joué (serveur de son ?)");
         std::printf("fin %s %.3f %.3f %.3f %.3f\n", partie == 0 ? "premiere" : "suivante", (clic - t0) / 1e6,
                     (image.fin - t0) / 1e6, (sonPret - t0) / 1e6, (std::max(image.fin, sonPret) - t0) / 1e6);
         std::fflush(stdout);
 
-        banc::rejouer(jeu);
+        bench::require(driver::replay(jeu));
     }
     // Closed through its frame, as the player ends the program.
     jeu.principale()->close();

@@ -6,13 +6,9 @@
 //
 // It needs a display (xcb under Xvfb, or offscreen) and a sound server for the sound.
 
-#include "mesure.h"
+#include "measure.h"
 
-#include "engine/generateur.h"
-#include "media/qtsoundplayer.h"
 #include "windows/fonts.h"
-#include "windows/announcer.h"
-#include "windows/messageboxes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,29 +42,28 @@ int main(int argc, char *argv[])
     virdo::installFontSubstitutions();
     const int parties = argc > 1 ? std::atoi(argv[1]) : 200;
 
-    virdo::QtSoundPlayer son;
-    virdo::GenerateurFixe hasard;
-    virdo::MessageBoxes messages;
-    virdo::Announcer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
+    bench::ShippedGame shipped;
+    virdo::Jeu &jeu = shipped.jeu;
     bool joue = false;
-    QObject::connect(&son, &virdo::QtSoundPlayer::looping, &son, [&joue] { joue = true; });
+    QObject::connect(&shipped.son, &virdo::QtSoundPlayer::looping, &shipped.son, [&joue] { joue = true; });
     jeu.demarrer();
 
     for (int partie = 1; partie <= parties; ++partie) {
         // The programs in turn, so that every one is played.
-        banc::commencer(jeu, 1 + (partie - 1) % 8);
+        bench::require(driver::startGame(jeu, QStringLiteral("Camille"), 1 + (partie - 1) % 8, virdo::VirdoControl::Joueur));
         virdo::VirdoWindow &f = *jeu.principale();
-        banc::unCoupDeLaVictoire(jeu);
+        // The player steers onto the key totals until the next click on Envoi wins.
+        bench::require(driver::playUntil(jeu, true, driver::Until::LastMove));
+        QCoreApplication::processEvents();
         joue = false;
-        banc::cliquer(f, virdo::VirdoControl::Envoi);
+        bench::require(driver::click(f, virdo::VirdoControl::Envoi));
         QElapsedTimer attente;
         attente.start();
         while (!joue && attente.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         if (!joue)
-            banc::echec("le son de victoire n'a jamais joué (serveur de son ?)");
-        banc::rejouer(jeu);
+            bench::fail("le son de victoire n'a jamais joué (serveur de son ?)");
+        bench::require(driver::replay(jeu));
         // What the player's pause between two games gives the event loop.
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

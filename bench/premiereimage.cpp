@@ -23,7 +23,7 @@
 
 namespace {
 
-long long maintenantNs()
+long long nowNs()
 {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
@@ -57,7 +57,7 @@ protected:
         if (!m_vue && event->type() == QEvent::Paint && objet->isWidgetType()
             && static_cast<QWidget *>(objet)->isWindow()) {
             m_vue = true;
-            std::printf("premiere-peinture %lld\n", maintenantNs());
+            std::printf("premiere-peinture %lld\n", nowNs());
             QMetaObject::invokeMethod(this, &PremiereImage::imageFinie, Qt::QueuedConnection);
         }
         return false;
@@ -66,7 +66,7 @@ protected:
 private:
     void imageFinie()
     {
-        std::printf("premiere-image %lld\n", maintenantNs());
+        std::printf("premiere-image %lld\n", nowNs());
         std::printf("objets-partages %d\n", objetsPartages());
         std::fflush(stdout);
         const int attente = qEnvironmentVariableIntValue("BENCH_ATTENTE_MS");
@@ -78,7 +78,7 @@ private:
 
 void installer()
 {
-    std::printf("qapplication %lld\n", maintenantNs());
+    std::printf("qapplication %lld\n", nowNs());
     qApp->installEventFilter(new PremiereImage(qApp));
 }
 

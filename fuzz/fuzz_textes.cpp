@@ -1,10 +1,11 @@
 // The texts the game shows: the rules of each program, and every message that carries the
 // player's name. The real click handlers write them into the real windows (offscreen);
-// each is read back and compared with its expected wording, written out here on its own:
-// the fixed parts must be exact and the name must stand in its one place, as typed.
+// each is read back and compared with its expected wording, written out in the tests' own
+// texts (textesattendus.h): the fixed parts must be exact and the name must stand in its one
+// place, as typed.
 
 #include "lisible.h"
-#include "pilote.h"
+#include "driver.h"
 
 #include "engine/conversions.h"
 #include "engine/programmes.h"
@@ -64,7 +65,7 @@ template<typename Key>
 void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu)
 {
     const QWidget *control = fenetre.control(nom);
-    const QString lu = pilote::texte(control);
+    const QString lu = driver::shownText(control);
     const bool boite = qobject_cast<const virdo::MultiLineBox *>(control) != nullptr;
     const QString voulu = boite ? commeUneBoite(attendu) : attendu;
     if (lu != voulu)
@@ -72,13 +73,13 @@ void verifier(const virdo::Window<Key> &fenetre, Key nom, const QString &attendu
 }
 
 // The game with the tests' stand-ins: the sound recorded, the boxes noted and answered.
-pilote::Banc *monde = nullptr;
+driver::Rig *monde = nullptr;
 
 void verifierRegles(int k)
 {
     const QString regle = virdo::phraseRegle(k);
-    if (regle != pilote::programmeAttendu(k).phrase())
-        echec("phraseRegle", regle, pilote::programmeAttendu(k).phrase());
+    if (regle != driver::programmeAttendu(k).phrase())
+        echec("phraseRegle", regle, driver::programmeAttendu(k).phrase());
 }
 
 // A program number outside 1 ... 8 is refused cleanly, never read past the table.
@@ -107,31 +108,21 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
 {
     virdo::Jeu &jeu = monde->jeu;
     virdo::VirdoWindow &f = *jeu.principale();
-    pilote::ecrire(f.control(virdo::VirdoControl::ndj), nom);
+    driver::setShownText(f.control(virdo::VirdoControl::ndj), nom);
     // The name box keeps the start of a name too long for it.
     const QString garde = nom.left(virdo::longueurPrenom);
-    if (pilote::texte(f.control(virdo::VirdoControl::ndj)) != garde)
-        echec("ndj", pilote::texte(f.control(virdo::VirdoControl::ndj)), garde);
+    if (driver::shownText(f.control(virdo::VirdoControl::ndj)) != garde)
+        echec("ndj", driver::shownText(f.control(virdo::VirdoControl::ndj)), garde);
 
     f.button(virdo::VirdoControl::Identite)->click();
     const QString p = garde.isEmpty() ? QStringLiteral("Joueur  Anonyme") : garde;
-    verifier(f, virdo::VirdoControl::Accueil,
-             u("Bonjour ") + p
-                     + u(", ce programme va te permettre de tester tes capacités logiques mathématiques et de "
-                         "t'exercer contre l'ordinateur que tu pourras vaincre à condition d'avoir compris la "
-                         "logique du jeu et d'être bon(ne) en calcul mental... Il est bien sûr possible de "
-                         "s'aider en utilisant une feuille de papier et un stylo..."));
-    verifier(f, virdo::VirdoControl::Tirage,
-             p + u(", tu as le choix entre 8 programmes de stratégie mathématique qui vont te permettre de "
-                   "tester tes capacités de réflexion et de calcul mental .... Choisis un des huit programmes "
-                   "proposés sur la droite en cochant la case désirée ..."));
+    verifier(f, virdo::VirdoControl::Accueil, u("Bonjour ") + p + driver::suiteAccueil);
+    verifier(f, virdo::VirdoControl::Tirage, p + driver::suiteTirageOffre);
 
     f.checkBox(virdo::caseProgramme(k))->click();
-    verifier(f, virdo::VirdoControl::BUT, pilote::programmeAttendu(k).but());
-    verifier(f, virdo::VirdoControl::Accueil, pilote::programmeAttendu(k).phrase());
-    verifier(f, virdo::VirdoControl::Tirage,
-             p + u(", tu as le choix de commencer ou de laisser commencer l'ordinateur, mais attention, ce "
-                   "choix est important !"));
+    verifier(f, virdo::VirdoControl::BUT, driver::programmeAttendu(k).but());
+    verifier(f, virdo::VirdoControl::Accueil, driver::programmeAttendu(k).phrase());
+    verifier(f, virdo::VirdoControl::Tirage, p + driver::suiteTirageChoix);
 
     if (joueurCommence) {
         f.button(virdo::VirdoControl::Joueur)->click();
@@ -141,44 +132,34 @@ void jouer(const QString &nom, int k, bool joueurCommence, bool joueurGagne, boo
         f.button(virdo::VirdoControl::Ordinateur)->click();
         verifier(f, virdo::VirdoControl::nj, p + u(", attends ton tour pour jouer ..."));
         verifier(f, virdo::VirdoControl::nombreordinateur, u("Clique sur le bouton de droite pour que je joue >>>"));
-        verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
+        verifier(f, virdo::VirdoControl::Envoi, driver::legendeFaireJouer);
     }
 
     // Played to the end. The computer, once on a key total, always wins: the player wins
     // only by starting and steering onto the key totals; otherwise it plays 1 each time.
     const virdo::Partie &partie = jeu.partie();
     const bool gagnant = joueurCommence && joueurGagne;
-    const int pas = partie.nbmaxi + 1;
     while (partie.total != partie.objectif) {
-        if (partie.tour == virdo::Tour::Joueur) {
-            const int versLaCle = (partie.objectif - partie.total) % pas;
-            const int n = gagnant && versLaCle != 0 ? versLaCle : 1;
-            pilote::ecrire(f.control(virdo::VirdoControl::nbj), QString::number(n));
-        }
+        if (partie.tour == virdo::Tour::Joueur)
+            driver::setShownText(f.control(virdo::VirdoControl::nbj), QString::number(driver::nextPlayerNumber(partie, gagnant)));
         f.button(virdo::VirdoControl::Envoi)->click();
         if (partie.total == partie.objectif)
             break;
         if (partie.tour == virdo::Tour::Joueur) {
             verifier(f, virdo::VirdoControl::nj, p + u(", à toi de proposer un nombre >"));
-            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour valider ton nombre"));
+            verifier(f, virdo::VirdoControl::Envoi, driver::legendeValider);
         } else {
             verifier(f, virdo::VirdoControl::nj, p + u(" , c'est à l'ordinateur de jouer ..."));
-            verifier(f, virdo::VirdoControl::nombreordinateur,
-                     u("Pour que je propose un nombre, clique sur le bouton de droite >"));
-            verifier(f, virdo::VirdoControl::Envoi, u("Clique pour me faire jouer, moi, l'ordinateur"));
+            verifier(f, virdo::VirdoControl::nombreordinateur, driver::invitationOrdinateur);
+            verifier(f, virdo::VirdoControl::Envoi, driver::legendeFaireJouer);
         }
     }
     verifier(f, virdo::VirdoControl::Nombre, virdo::formatSigne(jeu.partie().objectif));
     virdo::EurekaWindow &eureka = *jeu.eureka();
-    if (gagnant) {
-        verifier(f, virdo::VirdoControl::nj, u("Moi, ") + p + u(", j'ai vaincu l'ordinateur ! "));
-        verifier(f, virdo::VirdoControl::nombreordinateur, u("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + p + u(" !"));
-        verifier(eureka, virdo::EurekaControl::CRI, u("Moi, ") + p + u(",\r\nj'ai vaincu l'ordinateur ! "));
-    } else {
-        verifier(f, virdo::VirdoControl::nj, u("Désolé, ") + p + u(", tu as perdu !!!"));
-        verifier(f, virdo::VirdoControl::nombreordinateur, u("et moi l'ordinateur, j'ai gagné !"));
-        verifier(eureka, virdo::EurekaControl::CRI, u("Moi, l'ordinateur, j'ai vaincu \r\n") + p);
-    }
+    const driver::TextesVictoire victoire = driver::textesVictoire(gagnant, p);
+    verifier(f, virdo::VirdoControl::nj, victoire.nj);
+    verifier(f, virdo::VirdoControl::nombreordinateur, victoire.nombreordinateur);
+    verifier(eureka, virdo::EurekaControl::CRI, victoire.cri);
 
     if (rejouer) {
         // FIN carries the name to the replay window, OUI back into a new main window.
@@ -215,7 +196,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // Never destroyed: Qt's own globals are gone by the time static objects die at exit.
     new QApplication(*argc, *argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    monde = new pilote::Banc;
+    monde = new driver::Rig;
     monde->jeu.demarrer();
     // The handlers write into hidden windows just the same; drawing them would only cost time.
     monde->jeu.principale()->hide();

@@ -21,7 +21,7 @@ private:
         QTest::addColumn<int>("nombreDeCles");
         // The number of key totals from the first to the target, one step of nbmaxi + 1 apart.
         for (int k = 1; k <= 8; ++k) {
-            const pilote::ProgrammeAttendu &p = pilote::programmeAttendu(k);
+            const driver::ProgrammeAttendu &p = driver::programmeAttendu(k);
             QTest::addRow("programme %d", k) << k << p.nbmaxi << p.objectif << p.cle
                                              << (p.objectif - p.cle) / (p.nbmaxi + 1) + 1;
         }
@@ -78,7 +78,7 @@ private slots:
         QTest::addColumn<int>("k");
         QTest::addColumn<QString>("phrase");
         for (int k = 1; k <= 8; ++k)
-            QTest::addRow("programme %d", k) << k << pilote::programmeAttendu(k).phrase();
+            QTest::addRow("programme %d", k) << k << driver::programmeAttendu(k).phrase();
     }
     // The rules shown for each program, byte for byte: program 1 has two blanks
     // before its maximum, program 2 none after the full stop, all two before the target.

@@ -1,6 +1,6 @@
 // The greeting and the program choice, clicked on the real main window.
 
-#include "partiejouee.h"
+#include "flowtest.h"
 
 #include "windows/toolkit.h"
 
@@ -9,20 +9,15 @@
 
 using namespace flowtest;
 
-namespace {
-
-
-} // namespace
-
 class TstAccueil : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Banc> banc;
+    std::unique_ptr<Rig> rig;
 
 private slots:
-    void init() { banc = std::make_unique<Banc>(); }
-    void cleanup() { verifierAucuneFenetre(banc); }
+    void init() { rig = std::make_unique<Rig>(); }
+    void cleanup() { verifyNoWindowLeft(rig); }
 
     void salutation_data()
     {
@@ -39,11 +34,11 @@ private slots:
     {
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(saluer(*banc, tape));
+        DRIVER_STEP(driver::greet(rig->jeu, tape));
 
-        QCOMPARE(banc->partie().prenom, prenom);
-        QCOMPARE(texteDe(VirdoControl::Accueil), QStringLiteral("Bonjour ") + prenom + suiteAccueil);
-        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageOffre);
+        QCOMPARE(rig->partie().prenom, prenom);
+        QCOMPARE(texteDe(VirdoControl::Accueil), QStringLiteral("Bonjour ") + prenom + driver::suiteAccueil);
+        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + driver::suiteTirageOffre);
         if (tape.isEmpty()) {
             QVERIFY(texteDe(VirdoControl::Accueil).startsWith(
                     QStringLiteral("Bonjour Joueur  Anonyme, ce programme va te permettre")));
@@ -52,44 +47,43 @@ private slots:
         if (tape == QLatin1String(" "))
             QVERIFY(texteDe(VirdoControl::Accueil).startsWith(QStringLiteral("Bonjour  ,")));
 
-        QVERIFY(!banc->ctl(VirdoControl::Identite)->isVisible());
+        QVERIFY(!rig->control(VirdoControl::Identite)->isVisible());
         for (const char *nom : {"Bonjour", "ndj", "Accueil", "Tirage", "Liste", "Nombre", "BUT"})
-            QVERIFY2(banc->ctl(nom)->isVisible(), nom);
+            QVERIFY2(rig->control(nom)->isVisible(), nom);
         for (int k = 1; k <= 8; ++k) {
-            QVERIFY(banc->caseProgramme(k)->isVisible());
-            QVERIFY(!banc->caseProgramme(k)->isChecked());
+            QVERIFY(rig->programBox(k)->isVisible());
+            QVERIFY(!rig->programBox(k)->isChecked());
         }
         for (const char *nom : {"Joueur", "Ordinateur", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
-            QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
+            QVERIFY2(!rig->control(nom)->isVisible(), nom);
         // The record waits for a program.
-        QCOMPARE(int(banc->partie().nbmaxi), 0);
-        QCOMPARE(int(banc->partie().objectif), 0);
-        QCOMPARE(banc->partie().tour, virdo::Tour::Aucun);
-        QCOMPARE(banc->boite(VirdoControl::ndj)->text(), tape);
-        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QString());
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
+        QCOMPARE(int(rig->partie().nbmaxi), 0);
+        QCOMPARE(int(rig->partie().objectif), 0);
+        QCOMPARE(rig->partie().tour, virdo::Tour::Aucun);
+        QCOMPARE(rig->textBox(VirdoControl::ndj)->text(), tape);
+        QCOMPARE(rig->textBox(VirdoControl::BUT)->text(), QString());
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral("0"));
 
         // The name, blanks and all, comes back before the comma once a program is chosen.
-        PILOTE(pilote::cliquer(banc->caseProgramme(6)));
-        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + suiteTirageChoix);
+        DRIVER_STEP(driver::click(rig->programBox(6)));
+        QCOMPARE(texteDe(VirdoControl::Tirage), prenom + driver::suiteTirageChoix);
     }
 
     // The name is read once, at the greeting: what is typed in ndj afterwards never shows.
     void nomLuUneSeuleFois()
     {
-        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
-        PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Paul")));
-        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
-        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Joueur)));
-        QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, propose un nombre >"));
-        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("4")));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-        QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-        QCOMPARE(banc->boite(VirdoControl::nj)->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
-        QCOMPARE(banc->partie().prenom, QStringLiteral("Marie"));
-        QCOMPARE(banc->boite(VirdoControl::ndj)->text(), QStringLiteral("Paul"));
+        DRIVER_STEP(driver::greet(rig->jeu, QStringLiteral("Marie")));
+        DRIVER_STEP(driver::typeInto(rig->textBox(VirdoControl::ndj), QStringLiteral("Paul")));
+        DRIVER_STEP(driver::click(rig->programBox(1)));
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + driver::suiteTirageChoix);
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Joueur)));
+        QCOMPARE(rig->textBox(VirdoControl::nj)->text(), QStringLiteral("Marie, propose un nombre >"));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("4")));
+        QCOMPARE(rig->textBox(VirdoControl::nj)->text(), QStringLiteral("Marie , c'est à l'ordinateur de jouer ..."));
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+        QCOMPARE(rig->textBox(VirdoControl::nj)->text(), QStringLiteral("Marie, à toi de proposer un nombre >"));
+        QCOMPARE(rig->partie().prenom, QStringLiteral("Marie"));
+        QCOMPARE(rig->textBox(VirdoControl::ndj)->text(), QStringLiteral("Paul"));
     }
 
     void choixProgramme_data()
@@ -116,38 +110,38 @@ private slots:
         QFETCH(int, nbmaxi);
         QFETCH(int, objectif);
         QFETCH(int, cle);
-        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
-        QCOMPARE(banc->son.prepared, 0);
+        DRIVER_STEP(driver::greet(rig->jeu, QStringLiteral("Marie")));
+        QCOMPARE(rig->son.prepared, 0);
 
         QList<std::shared_ptr<QSignalSpy>> clics;
         for (int autre = 1; autre <= 8; ++autre)
-            clics << std::make_shared<QSignalSpy>(banc->caseProgramme(autre), &QAbstractButton::clicked);
-        PILOTE(pilote::cliquer(banc->caseProgramme(k)));
+            clics << std::make_shared<QSignalSpy>(rig->programBox(autre), &QAbstractButton::clicked);
+        DRIVER_STEP(driver::click(rig->programBox(k)));
 
-        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), but);
-        QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(k).phrase());
-        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
-        QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
-        QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
+        QCOMPARE(rig->textBox(VirdoControl::BUT)->text(), but);
+        QCOMPARE(texteDe(VirdoControl::Accueil), driver::programmeAttendu(k).phrase());
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + driver::suiteTirageChoix);
+        QVERIFY(rig->control(VirdoControl::Joueur)->isVisible());
+        QVERIFY(rig->control(VirdoControl::Ordinateur)->isVisible());
         for (int autre = 1; autre <= 8; ++autre) {
-            QCOMPARE(banc->caseProgramme(autre)->isVisible(), autre == k);
-            QCOMPARE(banc->caseProgramme(autre)->isChecked(), autre == k);
+            QCOMPARE(rig->programBox(autre)->isVisible(), autre == k);
+            QCOMPARE(rig->programBox(autre)->isChecked(), autre == k);
             // Only the player's click was a click.
             QCOMPARE(int(clics[autre - 1]->count()), autre == k ? 1 : 0);
         }
         for (const char *nom : {"Bonjour", "ndj", "Accueil", "Tirage", "Liste", "BUT", "Nombre"})
-            QVERIFY2(banc->ctl(nom)->isVisible(), nom);
+            QVERIFY2(rig->control(nom)->isVisible(), nom);
         for (const char *nom : {"Identite", "nj", "nbj", "nombreordinateur", "Envoi", "FIN"})
-            QVERIFY2(!banc->ctl(nom)->isVisible(), nom);
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
+            QVERIFY2(!rig->control(nom)->isVisible(), nom);
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral("0"));
         // A game has begun: the sound of its end gets ready now, silently, and the windows
         // of its end are still made only when first used.
-        QVERIFY(banc->son.prepared > 0);
-        QVERIFY(banc->son.calls.isEmpty());
-        QVERIFY(!banc->jeu.eureka());
-        QVERIFY(!banc->jeu.rejouer());
+        QVERIFY(rig->son.prepared > 0);
+        QVERIFY(rig->son.calls.isEmpty());
+        QVERIFY(!rig->jeu.eureka());
+        QVERIFY(!rig->jeu.rejouer());
 
-        const virdo::Partie &p = banc->partie();
+        const virdo::Partie &p = rig->partie();
         QCOMPARE(int(p.nbmini), 1);
         QCOMPARE(int(p.nbmaxi), nbmaxi);
         QCOMPARE(int(p.objectif), objectif);
@@ -161,25 +155,25 @@ private slots:
     // Clearing the other boxes is no click of theirs: even a ticked one goes without loading its program.
     void decocherNestPasCliquer()
     {
-        FLOW_DO(saluer(*banc, QStringLiteral("Marie")));
-        QCheckBox *cinq = banc->caseProgramme(5);
+        DRIVER_STEP(driver::greet(rig->jeu, QStringLiteral("Marie")));
+        QCheckBox *cinq = rig->programBox(5);
         {
             const QSignalBlocker silence(cinq);
             cinq->setChecked(true);
         }
         QSignalSpy clicsCinq(cinq, &QAbstractButton::clicked);
-        PILOTE(pilote::cliquer(banc->caseProgramme(2)));
+        DRIVER_STEP(driver::click(rig->programBox(2)));
 
         QCOMPARE(int(clicsCinq.count()), 0);
         QVERIFY(!cinq->isChecked());
         QVERIFY(!cinq->isVisible());
-        QVERIFY(banc->caseProgramme(2)->isVisible());
-        QVERIFY(banc->caseProgramme(2)->isChecked());
-        QCOMPARE(int(banc->partie().nbmaxi), 7);
-        QCOMPARE(int(banc->partie().objectif), 100);
-        QCOMPARE(int(banc->partie().cle), 4);
-        QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(2).phrase());
-        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
+        QVERIFY(rig->programBox(2)->isVisible());
+        QVERIFY(rig->programBox(2)->isChecked());
+        QCOMPARE(int(rig->partie().nbmaxi), 7);
+        QCOMPARE(int(rig->partie().objectif), 100);
+        QCOMPARE(int(rig->partie().cle), 4);
+        QCOMPARE(texteDe(VirdoControl::Accueil), driver::programmeAttendu(2).phrase());
+        QCOMPARE(rig->textBox(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
     }
 
     void recocherEnCoursDePartie_data()
@@ -192,70 +186,68 @@ private slots:
     void recocherEnCoursDePartie()
     {
         QFETCH(bool, tourOrdinateur);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
-        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));  // 7, computer's turn
+        DRIVER_STEP(driver::startGame(rig->jeu, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("7")));  // 7, computer's turn
         if (!tourOrdinateur) {
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));  // the computer plays 5: 12
-            QCOMPARE(int(banc->partie().total), 12);
+            DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));  // the computer plays 5: 12
+            QCOMPARE(int(rig->partie().total), 12);
         }
         // The player scribbles in the boxes the set-up fills.
-        PILOTE(pilote::taper(banc->boite(VirdoControl::BUT), QStringLiteral("xyz")));
-        QTest::keyClicks(banc->ctl(VirdoControl::Accueil), QStringLiteral("griffonnage"));
+        DRIVER_STEP(driver::typeInto(rig->textBox(VirdoControl::BUT), QStringLiteral("xyz")));
+        QTest::keyClicks(rig->control(VirdoControl::Accueil), QStringLiteral("griffonnage"));
         QVERIFY(texteDe(VirdoControl::Accueil).contains(QStringLiteral("griffonnage")));
 
         const QStringList noms = {"nj", "nbj", "nombreordinateur", "Envoi", "Nombre", "FIN"};
         QStringList textes;
         QList<bool> montres;
         for (const QString &nom : noms) {
-            textes << pilote::texte(banc->ctl(nom));
-            montres << banc->ctl(nom)->isVisible();
+            textes << driver::shownText(rig->control(nom));
+            montres << rig->control(nom)->isVisible();
         }
-        const virdo::Tour tour = banc->partie().tour;
-        const int nombrejoue = banc->partie().nombrejoue;
+        const virdo::Tour tour = rig->partie().tour;
+        const int nombrejoue = rig->partie().nombrejoue;
 
-        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
+        DRIVER_STEP(driver::click(rig->programBox(1)));
 
-        QVERIFY(!banc->caseProgramme(1)->isChecked());
-        QVERIFY(banc->caseProgramme(1)->isVisible());
+        QVERIFY(!rig->programBox(1)->isChecked());
+        QVERIFY(rig->programBox(1)->isVisible());
         for (int autre = 2; autre <= 8; ++autre)
-            QVERIFY(!banc->caseProgramme(autre)->isVisible());
-        QCOMPARE(int(banc->partie().total), 0);
-        QCOMPARE(int(banc->partie().nbmaxi), 10);
-        QCOMPARE(int(banc->partie().objectif), 100);
-        QCOMPARE(int(banc->partie().cle), 1);
-        QCOMPARE(banc->partie().tour, tour);
-        QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
-        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
-        QCOMPARE(texteDe(VirdoControl::Accueil), pilote::programmeAttendu(1).phrase());
-        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + suiteTirageChoix);
-        QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
-        QVERIFY(banc->ctl(VirdoControl::Ordinateur)->isVisible());
+            QVERIFY(!rig->programBox(autre)->isVisible());
+        QCOMPARE(int(rig->partie().total), 0);
+        QCOMPARE(int(rig->partie().nbmaxi), 10);
+        QCOMPARE(int(rig->partie().objectif), 100);
+        QCOMPARE(int(rig->partie().cle), 1);
+        QCOMPARE(rig->partie().tour, tour);
+        QCOMPARE(int(rig->partie().nombrejoue), nombrejoue);
+        QCOMPARE(rig->textBox(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
+        QCOMPARE(texteDe(VirdoControl::Accueil), driver::programmeAttendu(1).phrase());
+        QCOMPARE(texteDe(VirdoControl::Tirage), QStringLiteral("Marie") + driver::suiteTirageChoix);
+        QVERIFY(rig->control(VirdoControl::Joueur)->isVisible());
+        QVERIFY(rig->control(VirdoControl::Ordinateur)->isVisible());
         for (int i = 0; i < noms.size(); ++i) {
             const QByteArray nom = noms[i].toLatin1();
-            QCOMPARE(pilote::texte(banc->ctl(QString::fromLatin1(nom))), textes[i]);
-            QCOMPARE(banc->ctl(QString::fromLatin1(nom))->isVisible(), montres[i]);
+            QCOMPARE(driver::shownText(rig->control(QString::fromLatin1(nom))), textes[i]);
+            QCOMPARE(rig->control(QString::fromLatin1(nom))->isVisible(), montres[i]);
         }
         // Nombre still shows the old total.
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), tourOrdinateur ? QStringLiteral(" 7") : QStringLiteral(" 12"));
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), tourOrdinateur ? QStringLiteral(" 7") : QStringLiteral(" 12"));
 
         // Without choosing again, the next move counts from 0.
         if (tourOrdinateur) {
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            QCOMPARE(int(banc->partie().nombrejoue), 1); // onto the first key total
-            QCOMPARE(int(banc->partie().total), 1);
-            QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 1"));
+            DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+            QCOMPARE(int(rig->partie().nombrejoue), 1); // onto the first key total
+            QCOMPARE(int(rig->partie().total), 1);
+            QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral(" 1"));
         } else {
-            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("3")));
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            QCOMPARE(int(banc->partie().total), 3);
-            QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 3"));
+            DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("3")));
+            QCOMPARE(int(rig->partie().total), 3);
+            QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral(" 3"));
         }
-        QVERIFY(banc->messages.shown.isEmpty());
+        QVERIFY(rig->messages.shown.isEmpty());
     }
 
 private:
-    QString texteDe(VirdoControl nom) { return pilote::texte(banc->ctl(nom)); }
+    QString texteDe(VirdoControl nom) { return driver::shownText(rig->control(nom)); }
 };
 
 QTEST_MAIN(TstAccueil)

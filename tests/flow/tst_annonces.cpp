@@ -2,7 +2,7 @@
 // per change, for the window that changed, made of the texts that window now shows, in the
 // order a listener needs them, the one that asks the child to act last.
 
-#include "partiejouee.h"
+#include "flowtest.h"
 
 #include "windows/toolkit.h"
 
@@ -19,18 +19,18 @@ QString montre(const QWidget *controle)
 {
     if (!controle->isVisible())
         return controle->objectName() + QStringLiteral(" (not on screen)");
-    return pilote::texte(controle);
+    return driver::shownText(controle);
 }
 
 // A number is heard with the label beside it, as the eye reads them together.
-QString total(Banc &banc)
+QString total(Rig &rig)
 {
-    return montre(banc.ctl(VirdoControl::Affichage)) + montre(banc.ctl(VirdoControl::Nombre));
+    return montre(rig.control(VirdoControl::Affichage)) + montre(rig.control(VirdoControl::Nombre));
 }
 
-QString objectif(Banc &banc)
+QString objectif(Rig &rig)
 {
-    return montre(banc.ctl(VirdoControl::Label3)) + montre(banc.ctl(VirdoControl::BUT));
+    return montre(rig.control(VirdoControl::Label3)) + montre(rig.control(VirdoControl::BUT));
 }
 
 } // namespace
@@ -39,99 +39,91 @@ class TstAnnonces : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Banc> banc;
+    std::unique_ptr<Rig> rig;
 
     // Runs one gesture and compares what it announced with what is then on screen.
     void etape(const char *quoi, const std::function<QString()> &geste,
                const std::function<QList<Annonce>()> &attendu)
     {
-        const qsizetype avant = banc->annonces.annonces.size();
-        PILOTE(geste());
-        const QList<Annonce> faites = banc->annonces.annonces.mid(avant);
+        const qsizetype avant = rig->annonces.annonces.size();
+        DRIVER_STEP(geste());
+        const QList<Annonce> faites = rig->annonces.annonces.mid(avant);
         QVERIFY2(faites == attendu(), quoi);
     }
 
     Annonce principale(QStringList textes) { return {QStringLiteral("VIRDO"), textes}; }
-    QString ctl(VirdoControl nom) { return montre(banc->ctl(nom)); }
-
-    QString taperEtEnvoyer(const QString &nombre)
-    {
-        if (const QString plainte = pilote::taper(banc->boite(VirdoControl::nbj), nombre); !plainte.isEmpty())
-            return plainte;
-        return pilote::cliquer(banc->ctl(VirdoControl::Envoi));
-    }
+    QString ctl(VirdoControl nom) { return montre(rig->control(nom)); }
 
     // The end of a game in the main window, then who won as the victory window opens.
     QList<Annonce> fin()
     {
-        return {principale({total(*banc), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur),
+        return {principale({total(*rig), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur),
                             ctl(VirdoControl::FIN)}),
-                {QStringLiteral("Eureka"), {montre(banc->jeu.eureka()->control(EurekaControl::CRI))}}};
+                {QStringLiteral("Eureka"), {montre(rig->jeu.eureka()->control(EurekaControl::CRI))}}};
     }
 
 private slots:
-    void init() { banc = std::make_unique<Banc>(); }
-    void cleanup() { verifierAucuneFenetre(banc); }
+    void init() { rig = std::make_unique<Rig>(); }
+    void cleanup() { verifyNoWindowLeft(rig); }
 
     // The child starts, has one number refused, wins, then leaves after the replay question.
     void partieGagneeParLEnfant()
     {
-        etape("start", [this] { banc->jeu.demarrer(); return QString(); },
+        etape("start", [this] { rig->jeu.demarrer(); return QString(); },
               [this] { return QList{principale({ctl(VirdoControl::Bonjour)})}; });
-        PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Zoé")));
-        etape("<<<", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Identite)); },
+        DRIVER_STEP(driver::typeInto(rig->textBox(VirdoControl::ndj), QStringLiteral("Zoé")));
+        etape("<<<", [this] { return driver::click(rig->control(VirdoControl::Identite)); },
               [this] { return QList{principale({ctl(VirdoControl::Accueil), ctl(VirdoControl::Tirage)})}; });
-        etape("Check1", [this] { return pilote::cliquer(banc->caseProgramme(1)); }, [this] {
-            return QList{principale({ctl(VirdoControl::Accueil), objectif(*banc), ctl(VirdoControl::Tirage)})};
+        etape("Check1", [this] { return driver::click(rig->programBox(1)); }, [this] {
+            return QList{principale({ctl(VirdoControl::Accueil), objectif(*rig), ctl(VirdoControl::Tirage)})};
         });
-        etape("Joueur", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Joueur)); }, [this] {
+        etape("Joueur", [this] { return driver::click(rig->control(VirdoControl::Joueur)); }, [this] {
             return QList{principale({ctl(VirdoControl::nombreordinateur), ctl(VirdoControl::nj)})};
         });
         // The Erreur box speaks for itself; then the child hears it is still his turn.
-        etape("11 refused", [this] { return taperEtEnvoyer(QStringLiteral("11")); },
+        etape("11 refused", [this] { return driver::playNumber(rig->jeu, QStringLiteral("11")); },
               [this] { return QList{principale({ctl(VirdoControl::nj)})}; });
-        QCOMPARE(banc->messages.shown.size(), 1);
+        QCOMPARE(rig->messages.shown.size(), 1);
         // From 1, answering each 1 of the computer with 10 reaches 100 first.
         for (int tour = 0; tour < 9; ++tour) {
             const QString nombre = tour == 0 ? QStringLiteral("1") : QStringLiteral("10");
-            etape("the child's number", [&] { return taperEtEnvoyer(nombre); }, [this] {
-                return QList{principale({total(*banc), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
+            etape("the child's number", [&] { return driver::playNumber(rig->jeu, nombre); }, [this] {
+                return QList{principale({total(*rig), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
             });
-            etape("the computer's number", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Envoi)); },
+            etape("the computer's number", [this] { return driver::click(rig->control(VirdoControl::Envoi)); },
                   [this] {
-                      return QList{principale({ctl(VirdoControl::nombreordinateur), total(*banc), ctl(VirdoControl::nj)})};
+                      return QList{principale({ctl(VirdoControl::nombreordinateur), total(*rig), ctl(VirdoControl::nj)})};
                   });
         }
-        etape("the winning number", [this] { return taperEtEnvoyer(QStringLiteral("10")); }, [this] { return fin(); });
-        QCOMPARE(banc->partie().total, 100);
-        etape("FIN", [this] { return pilote::cliquer(banc->ctl(VirdoControl::FIN)); }, [this] {
-            return QList<Annonce>{{QStringLiteral("Rejouer"), {montre(banc->jeu.rejouer()->control(RejouerControl::Label1))}}};
+        etape("the winning number", [this] { return driver::playNumber(rig->jeu, QStringLiteral("10")); }, [this] { return fin(); });
+        QCOMPARE(rig->partie().total, 100);
+        etape("FIN", [this] { return driver::click(rig->control(VirdoControl::FIN)); }, [this] {
+            return QList<Annonce>{{QStringLiteral("Rejouer"), {montre(rig->jeu.rejouer()->control(RejouerControl::Label1))}}};
         });
-        etape("OUI", [this] { return pilote::cliquer(banc->jeu.rejouer()->control(RejouerControl::OUI)); },
+        etape("OUI", [this] { return driver::click(rig->jeu.rejouer()->control(RejouerControl::OUI)); },
               [this] { return QList{principale({ctl(VirdoControl::Bonjour)})}; });
     }
 
     // The computer starts and wins: its last number is heard as the total that ends the game.
     void partieGagneeParLOrdinateur()
     {
-        banc->jeu.demarrer();
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Identite)));
-        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
-        etape("Ordinateur", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Ordinateur)); }, [this] {
+        DRIVER_STEP(driver::greet(rig->jeu, std::nullopt));
+        DRIVER_STEP(driver::click(rig->programBox(1)));
+        etape("Ordinateur", [this] { return driver::click(rig->control(VirdoControl::Ordinateur)); }, [this] {
             return QList{principale({ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
         });
-        while (banc->partie().total < 89) {
-            etape("the computer's number", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Envoi)); },
+        while (rig->partie().total < 89) {
+            etape("the computer's number", [this] { return driver::click(rig->control(VirdoControl::Envoi)); },
                   [this] {
-                      return QList{principale({ctl(VirdoControl::nombreordinateur), total(*banc), ctl(VirdoControl::nj)})};
+                      return QList{principale({ctl(VirdoControl::nombreordinateur), total(*rig), ctl(VirdoControl::nj)})};
                   });
-            etape("the child's number", [this] { return taperEtEnvoyer(QStringLiteral("1")); }, [this] {
-                return QList{principale({total(*banc), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
+            etape("the child's number", [this] { return driver::playNumber(rig->jeu, QStringLiteral("1")); }, [this] {
+                return QList{principale({total(*rig), ctl(VirdoControl::nj), ctl(VirdoControl::nombreordinateur)})};
             });
         }
-        etape("the winning number", [this] { return pilote::cliquer(banc->ctl(VirdoControl::Envoi)); },
+        etape("the winning number", [this] { return driver::click(rig->control(VirdoControl::Envoi)); },
               [this] { return fin(); });
-        QCOMPARE(banc->partie().total, 100);
+        QCOMPARE(rig->partie().total, 100);
     }
 };
 

@@ -1,9 +1,6 @@
 // The end-of-game announcement, seen through the real windows of a game played to its end.
 
-#include "answeringmessageboxes.h"
-#include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
+#include "driver.h"
 
 #include "flow/jeu.h"
 #include "windows/multilinebox.h"
@@ -19,8 +16,6 @@
 #include <functional>
 
 namespace {
-
-const QString crlf = QStringLiteral("\r\n");
 
 // Calls back when a top-level window of that name receives its Show event.
 class EspionAffichage : public QObject
@@ -49,24 +44,6 @@ private:
     QString m_fenetre;
     std::function<void(QWidget *)> m_auShow;
 };
-
-struct Textes
-{
-    QString nj;
-    QString nombreordinateur;
-    QString cri;
-};
-
-Textes textesAttendus(bool joueurGagne, const QString &prenom)
-{
-    if (joueurGagne)
-        return {QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "),
-                QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"),
-                QStringLiteral("Moi, ") + prenom + QStringLiteral(",") + crlf + QStringLiteral("j'ai vaincu l'ordinateur ! ")};
-    return {QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"),
-            QStringLiteral("et moi l'ordinateur, j'ai gagné !"),
-            QStringLiteral("Moi, l'ordinateur, j'ai vaincu ") + crlf + prenom};
-}
 
 QString imageDuGagnant(bool joueurGagne)
 {
@@ -106,13 +83,13 @@ void TestAnnonceVictoire::initTestCase()
     for (const char *fichier : {"Enfants.bmp", "chiffres.bmp", "victoire.wav", "Son2.wav"})
         QVERIFY2(QFile::exists(QLatin1String(fichier)), qPrintable(QDir::currentPath() + " lacks " + fichier));
     // Telling the two pictures apart needs two different pictures.
-    QVERIFY(!pilote::fichierImage(imageDuGagnant(true)).isNull());
-    QVERIFY(pilote::fichierImage(imageDuGagnant(true)) != pilote::fichierImage(imageDuGagnant(false)));
+    QVERIFY(!driver::fileImage(imageDuGagnant(true)).isNull());
+    QVERIFY(driver::fileImage(imageDuGagnant(true)) != driver::fileImage(imageDuGagnant(false)));
 }
 
 void TestAnnonceVictoire::cleanup()
 {
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
 }
 
 void TestAnnonceVictoire::stepsComeInOrder_data()
@@ -131,26 +108,23 @@ void TestAnnonceVictoire::stepsComeInOrder()
 {
     QFETCH(bool, joueurGagne);
     QFETCH(bool, partiePrecedente);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
     QString ancienCri;
     if (partiePrecedente) {
         // The earlier game was won by the other side: its picture and text are still there.
-        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Inès"), !joueurGagne));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
-        ancienCri = pilote::texte(jeu.eureka()->control(EurekaControl::CRI));
+        DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Inès"), !joueurGagne));
+        DRIVER_STEP(driver::replay(jeu));
+        ancienCri = driver::shownText(jeu.eureka()->control(EurekaControl::CRI));
         QVERIFY(!ancienCri.isEmpty());
     }
     // After OUI the name is already in ndj.
     const QString nom = QStringLiteral("Inès");
-    const Textes attendus = textesAttendus(joueurGagne, nom);
-    const QImage imageAttendue = pilote::fichierImage(imageDuGagnant(joueurGagne));
+    const driver::TextesVictoire attendus = driver::textesVictoire(joueurGagne, nom);
+    const QImage imageAttendue = driver::fileImage(imageDuGagnant(joueurGagne));
     const qsizetype appelsAvant = son.calls.size();
 
-    PILOTE(pilote::commencer(jeu, partiePrecedente ? std::nullopt : std::optional(nom), joueurGagne));
+    DRIVER_STEP(driver::startGame(jeu, partiePrecedente ? std::nullopt : std::optional(nom), joueurGagne));
     QPointer<virdo::VirdoWindow> principale = jeu.principale();
 
     struct
@@ -167,11 +141,11 @@ void TestAnnonceVictoire::stepsComeInOrder()
     EspionAffichage espion(QStringLiteral("Eureka"), [&](QWidget *eureka) {
         auto *fenetre = static_cast<virdo::EurekaWindow *>(eureka);
         ++auShow.affichages;
-        auShow.photo = pilote::photo(*fenetre);
+        auShow.photo = driver::shownPicture(*fenetre);
         auShow.appels = son.calls.size();
-        auShow.cri = pilote::texte(fenetre->control(EurekaControl::CRI));
-        auShow.nj = pilote::texte(principale->control(VirdoControl::nj));
-        auShow.nombreordinateur = pilote::texte(principale->control(VirdoControl::nombreordinateur));
+        auShow.cri = driver::shownText(fenetre->control(EurekaControl::CRI));
+        auShow.nj = driver::shownText(principale->control(VirdoControl::nj));
+        auShow.nombreordinateur = driver::shownText(principale->control(VirdoControl::nombreordinateur));
         auShow.envoiVisible = principale->control(VirdoControl::Envoi)->isVisible();
         auShow.finVisible = principale->control(VirdoControl::FIN)->isVisible();
     });
@@ -188,11 +162,11 @@ void TestAnnonceVictoire::stepsComeInOrder()
         if (!jeu.eureka())
             return;
         auSon.eurekaVisible = jeu.eureka()->isVisible();
-        auSon.cri = pilote::texte(jeu.eureka()->control(EurekaControl::CRI));
-        auSon.photo = pilote::photo(*jeu.eureka());
+        auSon.cri = driver::shownText(jeu.eureka()->control(EurekaControl::CRI));
+        auSon.photo = driver::shownPicture(*jeu.eureka());
     };
 
-    PILOTE(pilote::finir(jeu, joueurGagne));
+    DRIVER_STEP(driver::playToEnd(jeu, joueurGagne));
     son.onCall = nullptr;
 
     QCOMPARE(auShow.affichages, 1);
@@ -209,14 +183,14 @@ void TestAnnonceVictoire::stepsComeInOrder()
     QCOMPARE(auSon.cri, ancienCri); // CRI comes after the sound
     QVERIFY(auSon.photo == imageAttendue);
 
-    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), attendus.cri);
+    QCOMPARE(driver::shownText(jeu.eureka()->control(EurekaControl::CRI)), attendus.cri);
     QVERIFY(jeu.eureka()->isVisible());
     QVERIFY(principale->isVisible());
     QVERIFY(!principale->control(VirdoControl::Envoi)->isVisible());
     QVERIFY(!principale->control(VirdoControl::nbj)->isVisible());
     QVERIFY(principale->control(VirdoControl::FIN)->isVisible());
-    QCOMPARE(pilote::texte(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
-    QCOMPARE(pilote::texte(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
+    QCOMPARE(driver::shownText(principale->control(VirdoControl::FIN)), QStringLiteral("Suite ou FIN"));
+    QCOMPARE(driver::shownText(principale->control(VirdoControl::Nombre)), QStringLiteral(" 100"));
 }
 
 void TestAnnonceVictoire::winnerFiles_data()
@@ -234,16 +208,11 @@ void TestAnnonceVictoire::winnerFiles()
     QFETCH(bool, joueurGagne);
     QFETCH(QString, image);
     QFETCH(QString, son);
-    RecordingSoundPlayer enregistreur;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    RecordingAnnouncer annonces;
-    virdo::Jeu jeu(enregistreur, hasard, messages, annonces);
-    jeu.demarrer();
+    driver::Rig rig;
+    auto &[enregistreur, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Noé"), joueurGagne));
 
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Noé"), joueurGagne));
-
-    QVERIFY2(pilote::photo(*jeu.eureka()) == pilote::fichierImage(image), qPrintable("Photo does not show " + image));
+    QVERIFY2(driver::shownPicture(*jeu.eureka()) == driver::fileImage(image), qPrintable("Photo does not show " + image));
     QCOMPARE(enregistreur.calls, QStringList{QStringLiteral("play:") + son});
     QCOMPARE(enregistreur.playing, son);
     QVERIFY(messages.shown.isEmpty());
@@ -292,18 +261,16 @@ void TestAnnonceVictoire::winnerTexts()
     QFETCH(QString, nombreordinateur);
     QFETCH(QString, cri);
     QFETCH(QStringList, lignesCri);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, tape, joueurGagne));
 
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), nj);
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
+    QCOMPARE(driver::shownText(principale.control(VirdoControl::nj)), nj);
+    QCOMPARE(driver::shownText(principale.control(VirdoControl::nombreordinateur)), nombreordinateur);
     QVERIFY(principale.control(VirdoControl::nj)->isVisible());
     QVERIFY(principale.control(VirdoControl::nombreordinateur)->isVisible());
-    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), cri);
+    QCOMPARE(driver::shownText(jeu.eureka()->control(EurekaControl::CRI)), cri);
 
     const QTextDocument *document = qobject_cast<virdo::MultiLineBox *>(jeu.eureka()->control(EurekaControl::CRI))->document();
     QStringList lignes;
@@ -330,35 +297,30 @@ void TestAnnonceVictoire::secondAnnouncementReplacesTheFirst()
 {
     QFETCH(bool, premierGagnant);
     QFETCH(bool, secondGagnant);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Léo"), premierGagnant));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Léo"), premierGagnant));
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     virdo::VirdoWindow &principale = *jeu.principale();
 
     // FIN is left alone: the player chooses the program again and plays on.
-    PILOTE(pilote::cliquer(principale, VirdoControl::Check1));
+    DRIVER_STEP(driver::click(principale, VirdoControl::Check1));
     QCOMPARE(int(jeu.partie().total), 0); // Nombre keeps " 100" until the next move
-    PILOTE(pilote::cliquer(principale, secondGagnant ? VirdoControl::Joueur : VirdoControl::Ordinateur));
-    PILOTE(pilote::finir(jeu, secondGagnant));
+    DRIVER_STEP(driver::click(principale, secondGagnant ? VirdoControl::Joueur : VirdoControl::Ordinateur));
+    DRIVER_STEP(driver::playToEnd(jeu, secondGagnant));
 
     QCOMPARE(son.calls, (QStringList{QStringLiteral("play:") + sonDuGagnant(premierGagnant),
                                      QStringLiteral("play:") + sonDuGagnant(secondGagnant)}));
     QCOMPARE(son.playing, sonDuGagnant(secondGagnant));
     QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
-    QVERIFY(pilote::photo(*eureka) == pilote::fichierImage(imageDuGagnant(secondGagnant)));
-    QCOMPARE(pilote::texte(eureka->control(EurekaControl::CRI)), textesAttendus(secondGagnant, QStringLiteral("Léo")).cri);
+    QVERIFY(driver::shownPicture(*eureka) == driver::fileImage(imageDuGagnant(secondGagnant)));
+    QCOMPARE(driver::shownText(eureka->control(EurekaControl::CRI)), driver::textesVictoire(secondGagnant, QStringLiteral("Léo")).cri);
     int victoires = 0;
     for (const QWidget *w : QApplication::topLevelWidgets())
         victoires += w->objectName() == QLatin1String("Eureka");
     QCOMPARE(victoires, 1);
 }
-
-QTEST_MAIN(TestAnnonceVictoire)
-#include "tst_annoncevictoire.moc"
 
 void TestAnnonceVictoire::focusGoesToFin_data()
 {
@@ -371,18 +333,13 @@ void TestAnnonceVictoire::focusGoesToFin_data()
 void TestAnnonceVictoire::focusGoesToFin()
 {
     QFETCH(bool, joueurGagne);
-    RecordingSoundPlayer enregistreur;
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    RecordingAnnouncer annonces;
-    virdo::Jeu jeu(enregistreur, hasard, messages, annonces);
-    jeu.demarrer();
-    QVERIFY(QTest::qWaitForWindowActive(jeu.principale()));
-
-    PILOTE(pilote::commencer(jeu, QStringLiteral("Noé"), joueurGagne));
-    virdo::VirdoWindow *fenetre = jeu.principale();
-    PILOTE(pilote::finir(jeu, joueurGagne));
+    driver::Rig rig;
+    DRIVER_STEP(driver::playGame(rig.jeu, QStringLiteral("Noé"), joueurGagne));
+    virdo::VirdoWindow *fenetre = rig.jeu.principale();
 
     QCOMPARE(fenetre->focusWidget(), fenetre->control(VirdoControl::FIN));
     QCOMPARE(fenetre->textBox(VirdoControl::ndj)->selectedText(), QString());
 }
+
+QTEST_MAIN(TestAnnonceVictoire)
+#include "tst_annoncevictoire.moc"

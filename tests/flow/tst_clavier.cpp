@@ -2,7 +2,7 @@
 // the focus always waits on the next thing to do, and with the accessibility actions that
 // switch access and voice control send instead of clicks.
 
-#include "partiejouee.h"
+#include "flowtest.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -53,7 +53,7 @@ class TstClavier : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Banc> banc;
+    std::unique_ptr<Rig> rig;
 
     // A key where the focus is, once the window that should have the keyboard has it (with
     // no window manager nothing gives it back when a message box closes).
@@ -81,14 +81,14 @@ class TstClavier : public QObject
         if (!lu || !lu->actionInterface() || !lu->actionInterface()->actionNames().contains(nom))
             return control->objectName() + QStringLiteral(" has no action ") + nom;
         if (!control->isVisible())
-            return pilote::absent(control);
+            return driver::notOnScreen(control);
         lu->actionInterface()->doAction(nom);
         return {};
     }
 
 private slots:
-    void init() { banc = std::make_unique<Banc>(); }
-    void cleanup() { verifierAucuneFenetre(banc); }
+    void init() { rig = std::make_unique<Rig>(); }
+    void cleanup() { verifyNoWindowLeft(rig); }
 
     // The name and each number sent with Return (or Enter on the keypad), a Space on what
     // has the focus for everything else: no Tab at all, and the focus never passes through
@@ -110,19 +110,18 @@ private slots:
         QFETCH(bool, suiteSurEureka);
         const Qt::Key entree = pave ? Qt::Key_Enter : Qt::Key_Return;
         const Qt::KeyboardModifiers mods = pave ? Qt::KeypadModifier : Qt::NoModifier;
-        banc->jeu.demarrer();
-        virdo::VirdoWindow *w = &banc->fenetre();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        DRIVER_STEP(driver::launch(rig->jeu));
+        virdo::VirdoWindow *w = &rig->mainWindow();
         Passages passages;
         QCOMPARE(nomDuFocus(), QStringLiteral("ndj"));
-        pilote::frappe(banc->boite(VirdoControl::ndj), QStringLiteral("Zoé"));
+        driver::retype(rig->textBox(VirdoControl::ndj), QStringLiteral("Zoé"));
         FLOW_DO(touche(w, entree, mods));
-        QVERIFY(banc->ctl(VirdoControl::Accueil)->isVisible());
-        QVERIFY(!banc->ctl(VirdoControl::Identite)->isVisible());
-        QCOMPARE(banc->partie().prenom, QStringLiteral("Zoé"));
+        QVERIFY(rig->control(VirdoControl::Accueil)->isVisible());
+        QVERIFY(!rig->control(VirdoControl::Identite)->isVisible());
+        QCOMPARE(rig->partie().prenom, QStringLiteral("Zoé"));
         FLOW_DO(focusSur(passages, "Check1"));
         FLOW_DO(touche(w, Qt::Key_Space));
-        QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
+        QVERIFY(rig->control(VirdoControl::Joueur)->isVisible());
         FLOW_DO(focusSur(passages, "Joueur"));
         if (!joueurGagne)
             FLOW_DO(touche(w, Qt::Key_Tab));
@@ -133,113 +132,108 @@ private slots:
             // Refused, as by a click: the Erreur box, then nbj again, emptied.
             QTest::keyClicks(focus(), QStringLiteral("11"));
             FLOW_DO(touche(w, entree, mods));
-            QCOMPARE(banc->messages.shown.size(), 1);
-            QCOMPARE(banc->messages.shown.first().prompt, QStringLiteral("Erreur, tu triches ! Respecte les consignes ..."));
-            QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
-            FLOW_DO(verifierFocusNbj(*banc));
+            QCOMPARE(rig->messages.shown.size(), 1);
+            QCOMPARE(rig->messages.shown.first().prompt, QStringLiteral("Erreur, tu triches ! Respecte les consignes ..."));
+            QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QString());
+            FLOW_DO(verifyNbjFocus(*rig));
             passages.depuis();
         }
-        for (int coup = 0; coup < 40 && banc->ctl(VirdoControl::Envoi)->isVisible(); ++coup) {
-            if (banc->partie().tour == virdo::Tour::Joueur) {
-                const int total = banc->partie().total;
-                const int n = !joueurGagne || total == 0 ? 1 : 11 - (total - 1) % 11;
-                QTest::keyClicks(focus(), QString::number(n));
+        for (int coup = 0; coup < 40 && rig->control(VirdoControl::Envoi)->isVisible(); ++coup) {
+            if (rig->partie().tour == virdo::Tour::Joueur) {
+                QTest::keyClicks(focus(), QString::number(driver::nextPlayerNumber(rig->partie(), joueurGagne)));
                 FLOW_DO(touche(w, entree, mods));
-                if (!banc->ctl(VirdoControl::Envoi)->isVisible())
+                if (!rig->control(VirdoControl::Envoi)->isVisible())
                     break;
-                QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
-                QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
+                QCOMPARE(rig->partie().tour, virdo::Tour::Ordinateur);
+                QCOMPARE(driver::shownText(rig->control(VirdoControl::Envoi)), driver::legendeFaireJouer);
                 // Envoi took the focus under its new caption: that is the line a braille
                 // display keeps for it.
-                QCOMPARE(passages.nomALArrivee(), legendeFaireJouer);
+                QCOMPARE(passages.nomALArrivee(), driver::legendeFaireJouer);
                 FLOW_DO(focusSur(passages, "Envoi"));
             } else {
                 FLOW_DO(touche(w, Qt::Key_Space));
-                if (!banc->ctl(VirdoControl::Envoi)->isVisible())
+                if (!rig->control(VirdoControl::Envoi)->isVisible())
                     break;
-                QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
+                QCOMPARE(rig->partie().tour, virdo::Tour::Joueur);
                 FLOW_DO(focusSur(passages, "nbj"));
             }
         }
-        QVERIFY(banc->ctl(VirdoControl::FIN)->isVisible());
-        QCOMPARE(banc->partie().tour, joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
-        QCOMPARE(w->focusWidget(), banc->ctl(VirdoControl::FIN));
-        virdo::EurekaWindow *eureka = banc->jeu.eureka();
+        QVERIFY(rig->control(VirdoControl::FIN)->isVisible());
+        QCOMPARE(rig->partie().tour, joueurGagne ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
+        QCOMPARE(w->focusWidget(), rig->control(VirdoControl::FIN));
+        virdo::EurekaWindow *eureka = rig->jeu.eureka();
         QVERIFY(eureka && eureka->isVisible());
         if (suiteSurEureka) {
             FLOW_DO(touche(eureka, Qt::Key_Space));
         } else {
             FLOW_DO(touche(w, Qt::Key_Space));
         }
-        QVERIFY(banc->jeu.rejouer() && banc->jeu.rejouer()->isVisible());
+        QVERIFY(rig->jeu.rejouer() && rig->jeu.rejouer()->isVisible());
         QVERIFY(!eureka->isVisible());
-        QCOMPARE(banc->jeu.rejouer()->focusWidget(), banc->jeu.rejouer()->control(RejouerControl::OUI));
-        PILOTE(pilote::cliquer(*banc->jeu.rejouer(), RejouerControl::NON));
-        QCOMPARE(banc->termine.size(), 1);
+        QCOMPARE(rig->jeu.rejouer()->focusWidget(), rig->jeu.rejouer()->control(RejouerControl::OUI));
+        DRIVER_STEP(driver::click(*rig->jeu.rejouer(), RejouerControl::NON));
+        QCOMPARE(rig->termine.size(), 1);
     }
 
     // Typed into the victory window's text, Space and Return stay text; held down, the key
     // goes on once.
     void eurekaGardeSonTexte()
     {
-        banc->jeu.demarrer();
-        QVERIFY(QTest::qWaitForWindowActive(&banc->fenetre()));
-        PILOTE(pilote::jouerPartie(banc->jeu, QStringLiteral("Zoé"), true));
-        virdo::EurekaWindow *eureka = banc->jeu.eureka();
+        DRIVER_STEP(driver::playGame(rig->jeu, QStringLiteral("Zoé"), true));
+        virdo::EurekaWindow *eureka = rig->jeu.eureka();
         QVERIFY(QTest::qWaitForWindowActive(eureka));
         QWidget *cri = eureka->control(EurekaControl::CRI);
         cri->setFocus();
         QTest::keyClick(cri, Qt::Key_Space);
         QTest::keyClick(cri, Qt::Key_Return);
         QVERIFY(eureka->isVisible());
-        QVERIFY(!banc->jeu.rejouer());
+        QVERIFY(!rig->jeu.rejouer());
         eureka->control(EurekaControl::Photo)->setFocus();
         QKeyEvent repetee(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(eureka->focusWidget(), &repetee);
         QVERIFY(eureka->isVisible());
         QTest::keyClick(eureka->focusWidget(), Qt::Key_Return);
         QVERIFY(!eureka->isVisible());
-        QVERIFY(banc->jeu.rejouer()->isVisible());
-        PILOTE(pilote::cliquer(*banc->jeu.rejouer(), RejouerControl::NON));
+        QVERIFY(rig->jeu.rejouer()->isVisible());
+        DRIVER_STEP(driver::click(*rig->jeu.rejouer(), RejouerControl::NON));
     }
 
     // Switch access and voice control: every button and program box through its own
     // accessibility action, Press or Toggle, runs what its click runs, up to a new game.
     void partieParActions()
     {
-        banc->jeu.demarrer();
-        QVERIFY(QTest::qWaitForWindowActive(&banc->fenetre()));
+        DRIVER_STEP(driver::launch(rig->jeu));
         const QString press = QAccessibleActionInterface::pressAction();
         const QString toggle = QAccessibleActionInterface::toggleAction();
-        PILOTE(pilote::taper(banc->boite(VirdoControl::ndj), QStringLiteral("Zoé")));
-        PILOTE(action(banc->ctl(VirdoControl::Identite), press));
-        QTRY_VERIFY(banc->caseProgramme(1)->isVisible());
-        PILOTE(action(banc->caseProgramme(1), toggle));
-        QVERIFY(banc->caseProgramme(1)->isChecked());
-        QVERIFY(banc->ctl(VirdoControl::Joueur)->isVisible());
-        QCOMPARE(banc->partie().objectif, 100);
+        DRIVER_STEP(driver::typeInto(rig->textBox(VirdoControl::ndj), QStringLiteral("Zoé")));
+        DRIVER_STEP(action(rig->control(VirdoControl::Identite), press));
+        QTRY_VERIFY(rig->programBox(1)->isVisible());
+        DRIVER_STEP(action(rig->programBox(1), toggle));
+        QVERIFY(rig->programBox(1)->isChecked());
+        QVERIFY(rig->control(VirdoControl::Joueur)->isVisible());
+        QCOMPARE(rig->partie().objectif, 100);
         // Toggled again, the box runs the choice again, as a second click does.
-        virdo::setText(banc->boite(VirdoControl::BUT), QString());
-        PILOTE(action(banc->caseProgramme(1), toggle));
-        QVERIFY(!banc->caseProgramme(1)->isChecked());
-        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), affiche(100));
-        PILOTE(action(banc->ctl(VirdoControl::Ordinateur), press));
-        QTRY_COMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
-        for (int coup = 0; coup < 40 && !banc->ctl(VirdoControl::FIN)->isVisible(); ++coup) {
-            const int avant = banc->partie().total;
-            if (banc->partie().tour == virdo::Tour::Joueur)
-                PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("1")));
-            PILOTE(action(banc->ctl(VirdoControl::Envoi), press));
-            QTRY_VERIFY(banc->partie().total != avant);
+        virdo::setText(rig->textBox(VirdoControl::BUT), QString());
+        DRIVER_STEP(action(rig->programBox(1), toggle));
+        QVERIFY(!rig->programBox(1)->isChecked());
+        QCOMPARE(rig->textBox(VirdoControl::BUT)->text(), asShown(100));
+        DRIVER_STEP(action(rig->control(VirdoControl::Ordinateur), press));
+        QTRY_COMPARE(rig->partie().tour, virdo::Tour::Ordinateur);
+        for (int coup = 0; coup < 40 && !rig->control(VirdoControl::FIN)->isVisible(); ++coup) {
+            const int avant = rig->partie().total;
+            if (rig->partie().tour == virdo::Tour::Joueur)
+                DRIVER_STEP(driver::typeInto(rig->textBox(VirdoControl::nbj), QStringLiteral("1")));
+            DRIVER_STEP(action(rig->control(VirdoControl::Envoi), press));
+            QTRY_VERIFY(rig->partie().total != avant);
         }
-        QVERIFY(banc->ctl(VirdoControl::FIN)->isVisible());
-        PILOTE(action(banc->ctl(VirdoControl::FIN), press));
-        QTRY_VERIFY(banc->jeu.rejouer() && banc->jeu.rejouer()->isVisible());
+        QVERIFY(rig->control(VirdoControl::FIN)->isVisible());
+        DRIVER_STEP(action(rig->control(VirdoControl::FIN), press));
+        QTRY_VERIFY(rig->jeu.rejouer() && rig->jeu.rejouer()->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        PILOTE(action(banc->jeu.rejouer()->control(RejouerControl::OUI), press));
-        QTRY_VERIFY(banc->jeu.principale());
-        QCOMPARE(banc->boite(VirdoControl::ndj)->text(), QStringLiteral("Zoé"));
-        banc->jeu.principale()->close();
+        DRIVER_STEP(action(rig->jeu.rejouer()->control(RejouerControl::OUI), press));
+        QTRY_VERIFY(rig->jeu.principale());
+        QCOMPARE(rig->textBox(VirdoControl::ndj)->text(), QStringLiteral("Zoé"));
+        rig->jeu.principale()->close();
     }
 };
 

@@ -1,9 +1,6 @@
 // Leaving a finished game: FIN, then OUI for another game or NON to end the program.
 
-#include "answeringmessageboxes.h"
-#include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
+#include "driver.h"
 
 #include "flow/jeu.h"
 
@@ -19,7 +16,7 @@ QStringList controlesAffiches(const virdo::GameWindow &fenetre)
 {
     QStringList noms;
     for (const virdo::ControlRow &control : fenetre.table().controls) {
-        if (pilote::parNom(fenetre, QLatin1String(control.name))->isVisible())
+        if (driver::byName(fenetre, QLatin1String(control.name))->isVisible())
             noms << QLatin1String(control.name);
     }
     noms.sort();
@@ -52,7 +49,7 @@ private slots:
 
 void TestFinPartie::cleanup()
 {
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
 }
 
 void TestFinPartie::finLeavesTheGame_data()
@@ -70,14 +67,12 @@ void TestFinPartie::finLeavesTheGame()
 {
     QFETCH(bool, joueurGagne);
     QFETCH(int, parties);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
     QPointer<virdo::RejouerWindow> premierRejouer;
     for (int partie = 1; partie <= parties; ++partie) {
         const QString prenom = QStringLiteral("Lou %1").arg(partie);
-        PILOTE(pilote::jouerPartie(jeu, prenom, joueurGagne));
+        DRIVER_STEP(driver::playGame(jeu, prenom, joueurGagne));
         QPointer<virdo::VirdoWindow> principale = jeu.principale();
         QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
         QVERIFY(eureka->isVisible());
@@ -98,10 +93,10 @@ void TestFinPartie::finLeavesTheGame()
             auStop.eurekaCache = eureka && !eureka->isVisible();
             auStop.rejouerAffiche = jeu.rejouer() && jeu.rejouer()->isVisible();
             if (jeu.rejouer())
-                auStop.nomAffiche = pilote::texte(jeu.rejouer()->control(RejouerControl::nj));
+                auStop.nomAffiche = driver::shownText(jeu.rejouer()->control(RejouerControl::nj));
             auStop.principaleAffichee = principale && jeu.principale() == principale && principale->isVisible();
         };
-        PILOTE(pilote::cliquer(*principale, VirdoControl::FIN));
+        DRIVER_STEP(driver::click(*principale, VirdoControl::FIN));
         son.onCall = nullptr;
 
         QCOMPARE(son.calls.mid(appelsAvant), QStringList{QStringLiteral("stop")});
@@ -116,7 +111,7 @@ void TestFinPartie::finLeavesTheGame()
         QVERIFY(jeu.eureka());
         virdo::RejouerWindow &rejouer = *jeu.rejouer();
         QVERIFY(rejouer.isVisible());
-        QCOMPARE(pilote::texte(rejouer.control(RejouerControl::nj)), prenom);
+        QCOMPARE(driver::shownText(rejouer.control(RejouerControl::nj)), prenom);
         if (partie == 1)
             premierRejouer = &rejouer;
         QCOMPARE(&rejouer, premierRejouer.data());
@@ -128,7 +123,7 @@ void TestFinPartie::finLeavesTheGame()
         QCOMPARE(termine.count(), 0);
 
         if (partie < parties)
-            PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
+            DRIVER_STEP(driver::click(rejouer, RejouerControl::OUI));
     }
 }
 
@@ -149,20 +144,18 @@ void TestFinPartie::ouiStartsAFreshGame()
     QFETCH(bool, joueurGagne);
     QFETCH(QString, tape);
     QFETCH(QString, nom);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, tape, joueurGagne));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, tape, joueurGagne));
     QPointer<virdo::VirdoWindow> ancienne = jeu.principale();
-    const QImage image = pilote::photo(*jeu.eureka());
+    const QImage image = driver::shownPicture(*jeu.eureka());
     QVERIFY(!image.isNull());
-    PILOTE(pilote::cliquer(*ancienne, VirdoControl::FIN));
+    DRIVER_STEP(driver::click(*ancienne, VirdoControl::FIN));
     QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     const QStringList appelsAvant = son.calls;
 
-    PILOTE(pilote::cliquer(*rejouer, RejouerControl::OUI));
+    DRIVER_STEP(driver::click(*rejouer, RejouerControl::OUI));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(ancienne.isNull());
@@ -171,12 +164,12 @@ void TestFinPartie::ouiStartsAFreshGame()
     QVERIFY(principale->isVisible());
     QCOMPARE(controlesAffiches(*principale),
              (QStringList{"Affichage", "BUT", "Bonjour", "Identite", "Label3", "Nombre", "ndj"}));
-    QCOMPARE(pilote::texte(principale->control(VirdoControl::ndj)), nom);
-    QCOMPARE(pilote::texte(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
-    QCOMPARE(pilote::texte(principale->control(VirdoControl::BUT)), QString());
+    QCOMPARE(driver::shownText(principale->control(VirdoControl::ndj)), nom);
+    QCOMPARE(driver::shownText(principale->control(VirdoControl::Nombre)), QStringLiteral("0"));
+    QCOMPARE(driver::shownText(principale->control(VirdoControl::BUT)), QString());
     for (const char *message : {"nj", "nombreordinateur", "nbj", "Accueil", "Tirage"})
-        QCOMPARE(pilote::texte(pilote::parNom(*principale, QLatin1String(message))), QString());
-    QCOMPARE(pilote::texte(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
+        QCOMPARE(driver::shownText(driver::byName(*principale, QLatin1String(message))), QString());
+    QCOMPARE(driver::shownText(principale->control(VirdoControl::Envoi)), QStringLiteral("Clique ici pour continuer"));
     for (int k = 1; k <= 8; ++k) {
         QVERIFY2(!principale->checkBox(virdo::caseProgramme(k))->isChecked(), qPrintable(QString::number(k)));
     }
@@ -185,7 +178,7 @@ void TestFinPartie::ouiStartsAFreshGame()
     QCOMPARE(jeu.rejouer(), rejouer.data());
     QVERIFY(eureka && !eureka->isVisible());
     QCOMPARE(jeu.eureka(), eureka.data());
-    QVERIFY2(pilote::photo(*eureka) == image, "Eureka lost the picture of the last game");
+    QVERIFY2(driver::shownPicture(*eureka) == image, "Eureka lost the picture of the last game");
     QCOMPARE(son.calls, appelsAvant); // still silent
     QCOMPARE(termine.count(), 0);
 }
@@ -201,22 +194,20 @@ void TestFinPartie::nonEndsTheProgram_data()
 void TestFinPartie::nonEndsTheProgram()
 {
     QFETCH(int, parties);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
     for (int partie = 1; partie <= parties; ++partie) {
         if (partie > 1)
-            PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
-        PILOTE(pilote::jouerPartie(jeu, partie == 1 ? std::optional(QStringLiteral("Max")) : std::nullopt, partie == 1));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+            DRIVER_STEP(driver::click(*jeu.rejouer(), RejouerControl::OUI));
+        DRIVER_STEP(driver::playGame(jeu, partie == 1 ? std::optional(QStringLiteral("Max")) : std::nullopt, partie == 1));
+        DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::FIN));
     }
     QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     const QStringList appelsAvant = son.calls;
     QCOMPARE(termine.count(), 0);
 
-    PILOTE(pilote::cliquer(*rejouer, RejouerControl::NON));
+    DRIVER_STEP(driver::click(*rejouer, RejouerControl::NON));
 
     QCOMPARE(termine.count(), 1);
     QVERIFY(!jeu.rejouer());
@@ -226,7 +217,7 @@ void TestFinPartie::nonEndsTheProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rejouer.isNull());
     QVERIFY(eureka.isNull());
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
     QCOMPARE(son.calls, appelsAvant);
     QVERIFY(messages.shown.isEmpty());
 }
@@ -246,18 +237,16 @@ void TestFinPartie::gamesInARow()
 {
     QFETCH(QString, renomme);
     QFETCH(QString, secondNom);
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Ambre"), false));
-    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Ambre"), false));
+    DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::FIN));
     virdo::RejouerWindow &rejouer = *jeu.rejouer();
-    QCOMPARE(pilote::texte(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
+    QCOMPARE(driver::shownText(rejouer.control(RejouerControl::nj)), QStringLiteral("Ambre"));
     if (!renomme.isNull())
-        PILOTE(pilote::taper(rejouer, RejouerControl::nj, renomme));
-    PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
-    QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
+        DRIVER_STEP(driver::typeInto(rejouer, RejouerControl::nj, renomme));
+    DRIVER_STEP(driver::click(rejouer, RejouerControl::OUI));
+    QCOMPARE(driver::shownText(jeu.principale()->control(VirdoControl::ndj)), renomme.isNull() ? QStringLiteral("Ambre") : renomme);
     // The new game starts from a fresh record, nothing of the finished one.
     QCOMPARE(jeu.partie().total, virdo::Nombre16(0));
     QCOMPARE(jeu.partie().objectif, virdo::Nombre16(0));
@@ -265,29 +254,27 @@ void TestFinPartie::gamesInARow()
     QVERIFY(jeu.partie().prenom.isEmpty());
 
     // The second game takes the name as it stands in ndj.
-    PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
+    DRIVER_STEP(driver::playGame(jeu, std::nullopt, true));
     virdo::VirdoWindow &principale = *jeu.principale();
     QCOMPARE(jeu.partie().prenom, secondNom);
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)),
-             QStringLiteral("Moi, ") + secondNom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)),
-             QStringLiteral("Moi, ") + secondNom + QStringLiteral(",\r\nj'ai vaincu l'ordinateur ! "));
+    QCOMPARE(driver::shownText(principale.control(VirdoControl::nj)), driver::textesVictoire(true, secondNom).nj);
+    QCOMPARE(driver::shownText(jeu.eureka()->control(EurekaControl::CRI)), driver::textesVictoire(true, secondNom).cri);
     QVERIFY(jeu.eureka()->isVisible());
-    QVERIFY(pilote::photo(*jeu.eureka()) == pilote::fichierImage(QStringLiteral("Enfants.bmp")));
+    QVERIFY(driver::shownPicture(*jeu.eureka()) == driver::fileImage(QStringLiteral("Enfants.bmp")));
     QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
 
-    PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
+    DRIVER_STEP(driver::click(principale, VirdoControl::FIN));
     QCOMPARE(jeu.rejouer(), &rejouer);
     QVERIFY(rejouer.isVisible());
-    QCOMPARE(pilote::texte(rejouer.control(RejouerControl::nj)), secondNom);
+    QCOMPARE(driver::shownText(rejouer.control(RejouerControl::nj)), secondNom);
     QVERIFY2(son.calls == (QStringList{"play:Son2.wav", "stop", "play:victoire.wav", "stop"}), qPrintable(jouees(son.calls)));
     QVERIFY(son.playing.isEmpty());
     QCOMPARE(termine.count(), 0);
 
     // Every OUI takes the name afresh from nj, not the one it took the time before.
-    PILOTE(pilote::taper(rejouer, RejouerControl::nj, QStringLiteral("Capucine")));
-    PILOTE(pilote::cliquer(rejouer, RejouerControl::OUI));
-    QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
+    DRIVER_STEP(driver::typeInto(rejouer, RejouerControl::nj, QStringLiteral("Capucine")));
+    DRIVER_STEP(driver::click(rejouer, RejouerControl::OUI));
+    QCOMPARE(driver::shownText(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Capucine"));
     QCOMPARE(termine.count(), 0);
 }
 

@@ -1,11 +1,8 @@
 // What the end of a game does when a game file is missing or broken, and when the player
 // closes a window through its frame instead of answering with FIN, OUI or NON.
 
-#include "answeringmessageboxes.h"
 #include "oddfiles.h"
-#include "pilote.h"
-#include "recordingsoundplayer.h"
-#include "sequencegenerateur.h"
+#include "driver.h"
 
 #include "flow/jeu.h"
 #include "media/pluginsoundplayer.h"
@@ -98,7 +95,7 @@ void TestFinPartieAccidents::cleanup()
 {
     QDir::setCurrent(m_dossierDuJeu);
     m_dossier.reset();
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
 }
 
 bool TestFinPartieAccidents::preparer(const QMap<QString, QByteArray> &fichiers)
@@ -140,35 +137,32 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
     QVERIFY(preparer(fichiers));
     QVERIFY(QImageReader(QStringLiteral("Enfants.bmp")).read().isNull());
 
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
     QImage avant; // what Photo held before the game under test ended
     if (partiePrecedente) {
-        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), false));
-        avant = pilote::photo(*jeu.eureka());
+        DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Yanis"), false));
+        avant = driver::shownPicture(*jeu.eureka());
         QVERIFY(avant == imageSurDisque(QStringLiteral("chiffres.bmp")));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+        DRIVER_STEP(driver::replay(jeu));
     }
     son.calls.clear();
 
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Yanis"), true));
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Yanis"), true));
 
     QVERIFY(jeu.eureka()->isVisible());
-    QVERIFY2(pilote::photo(*jeu.eureka()) == avant, "Photo changed although the file could not be read");
+    QVERIFY2(driver::shownPicture(*jeu.eureka()) == avant, "Photo changed although the file could not be read");
     QCOMPARE(son.calls, QStringList{"play:victoire.wav"});
-    QCOMPARE(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)), QStringLiteral("Moi, Yanis,\r\nj'ai vaincu l'ordinateur ! "));
+    const driver::TextesVictoire victoire = driver::textesVictoire(true, QStringLiteral("Yanis"));
+    QCOMPARE(driver::shownText(jeu.eureka()->control(EurekaControl::CRI)), victoire.cri);
     virdo::VirdoWindow &principale = *jeu.principale();
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nj)), QStringLiteral("Moi, Yanis, j'ai vaincu l'ordinateur ! "));
-    QCOMPARE(pilote::texte(principale.control(VirdoControl::nombreordinateur)),
-             QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par Yanis !"));
+    QCOMPARE(driver::shownText(principale.control(VirdoControl::nj)), victoire.nj);
+    QCOMPARE(driver::shownText(principale.control(VirdoControl::nombreordinateur)), victoire.nombreordinateur);
     QVERIFY(!principale.control(VirdoControl::Envoi)->isVisible());
     QVERIFY(messages.shown.isEmpty());
 
     // And the game can be left as usual.
-    PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
+    DRIVER_STEP(driver::click(principale, VirdoControl::FIN));
     QVERIFY(jeu.rejouer()->isVisible());
     QCOMPARE(son.calls.last(), QStringLiteral("stop"));
 }
@@ -178,21 +172,18 @@ void TestFinPartieAccidents::unreadablePictureKeepsTheOldOne()
 void TestFinPartieAccidents::pictureReplacedOnDiskIsReadAgain()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}}));
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Mia"), true));
-    QVERIFY(pilote::photo(*jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
-    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Mia"), true));
+    QVERIFY(driver::shownPicture(*jeu.eureka()) == imageSurDisque(QStringLiteral("Enfants.bmp")));
+    DRIVER_STEP(driver::replay(jeu));
 
     // Same name, same size: only the content tells the two apart.
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["chiffres.bmp"]}}));
-    PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
+    DRIVER_STEP(driver::playGame(jeu, std::nullopt, true));
     const QImage nouvelle = imageSurDisque(QStringLiteral("Enfants.bmp"));
     QVERIFY(nouvelle == imageSurDisque(m_dossierDuJeu + QStringLiteral("/chiffres.bmp")));
-    QVERIFY2(pilote::photo(*jeu.eureka()) == nouvelle, "Photo shows the picture of the earlier game");
+    QVERIFY2(driver::shownPicture(*jeu.eureka()) == nouvelle, "Photo shows the picture of the earlier game");
 }
 
 void TestFinPartieAccidents::missingSoundLetsTheGameGoOn_data()
@@ -208,27 +199,22 @@ void TestFinPartieAccidents::missingSoundLetsTheGameGoOn_data()
 void TestFinPartieAccidents::deuxParties(virdo::SoundPlayer &son, bool joueurGagne,
                                          const std::function<void(int)> &aLaVictoire)
 {
-    SequenceGenerateur hasard;
-    AnsweringMessageBoxes messages;
-    RecordingAnnouncer annonces;
-    virdo::Jeu jeu(son, hasard, messages, annonces);
-    QSignalSpy termine(&jeu, &virdo::Jeu::termine);
-    jeu.demarrer();
-
+    driver::Rig rig(son);
+    auto &[enregistreur, hasard, messages, annonces, jeu, termine] = rig;
     for (int partie = 1; partie <= 2; ++partie) {
-        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Sacha"), joueurGagne));
+        DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Sacha"), joueurGagne));
         QVERIFY(jeu.eureka()->isVisible());
-        QVERIFY(pilote::photo(*jeu.eureka())
+        QVERIFY(driver::shownPicture(*jeu.eureka())
                 == imageSurDisque(joueurGagne ? QStringLiteral("Enfants.bmp") : QStringLiteral("chiffres.bmp")));
-        QVERIFY(pilote::texte(jeu.eureka()->control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
+        QVERIFY(driver::shownText(jeu.eureka()->control(EurekaControl::CRI)).contains(QStringLiteral("Sacha")));
         aLaVictoire(partie);
         if (QTest::currentTestFailed())
             return;
         // The player can still act while the failed tune is around.
         QVERIFY(jeu.principale()->control(VirdoControl::FIN)->isEnabled());
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+        DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::FIN));
         QVERIFY(jeu.rejouer()->isVisible());
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
+        DRIVER_STEP(driver::click(*jeu.rejouer(), RejouerControl::OUI));
     }
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(termine.count(), 0);
@@ -281,12 +267,10 @@ void TestFinPartieAccidents::missingSoundPluginLetsTheGameGoOn()
 void TestFinPartieAccidents::closingRejouerIsLikeNon()
 {
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Nina"), false));
-    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Nina"), false));
+    DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::FIN));
     QPointer<virdo::RejouerWindow> rejouer = jeu.rejouer();
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     QVERIFY(rejouer->isVisible());
@@ -300,7 +284,7 @@ void TestFinPartieAccidents::closingRejouerIsLikeNon()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rejouer.isNull());
     QVERIFY(eureka.isNull());
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
     QVERIFY(son.playing.isEmpty());
 }
 
@@ -321,27 +305,26 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
 {
     QFETCH(QString, moment);
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
     jeu.demarrer();
 
     if (moment == QLatin1String("greeting")) {
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Identite));
+        DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::Identite));
     } else if (moment == QLatin1String("mid-game")) {
-        PILOTE(pilote::commencer(jeu, QStringLiteral("Tom"), true));
-        PILOTE(pilote::taper(*jeu.principale(), VirdoControl::nbj, QStringLiteral("1")));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Envoi));
+        DRIVER_STEP(driver::startGame(jeu, QStringLiteral("Tom"), true));
+        DRIVER_STEP(driver::typeInto(*jeu.principale(), VirdoControl::nbj, QStringLiteral("1")));
+        DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::Envoi));
     } else if (moment.startsWith(QLatin1String("over"))) {
-        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), true));
+        DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Tom"), true));
         QCOMPARE(son.playing, QStringLiteral("victoire.wav"));
         if (moment.endsWith(QLatin1String("Eureka closed")))
             jeu.eureka()->close();
     } else if (moment == QLatin1String("second game")) {
-        PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Tom"), false));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-        PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
-        PILOTE(pilote::commencer(jeu, std::nullopt, false));
-        PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::Envoi));
+        DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Tom"), false));
+        DRIVER_STEP(driver::replay(jeu));
+        DRIVER_STEP(driver::startGame(jeu, std::nullopt, false));
+        DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::Envoi));
     }
     const bool tuneWasPlaying = !son.playing.isEmpty();
     QPointer<virdo::VirdoWindow> principale = jeu.principale();
@@ -359,7 +342,7 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
     QVERIFY(!jeu.eureka());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(principale.isNull());
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -368,11 +351,9 @@ void TestFinPartieAccidents::closingTheMainWindowEndsTheProgram()
 void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
 {
     QVERIFY(preparer({{"Enfants.bmp", m_originaux["Enfants.bmp"]}, {"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
-
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Jade"), false));
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Jade"), false));
     QPointer<virdo::EurekaWindow> eureka = jeu.eureka();
     eureka->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -386,18 +367,18 @@ void TestFinPartieAccidents::closingEurekaHidesAndSilencesIt()
     QVERIFY(principale.isVisible());
     QVERIFY(principale.control(VirdoControl::FIN)->isVisible());
 
-    PILOTE(pilote::cliquer(principale, VirdoControl::FIN));
+    DRIVER_STEP(driver::click(principale, VirdoControl::FIN));
     QVERIFY(jeu.rejouer()->isVisible());
-    QCOMPARE(pilote::texte(jeu.rejouer()->control(RejouerControl::nj)), QStringLiteral("Jade"));
+    QCOMPARE(driver::shownText(jeu.rejouer()->control(RejouerControl::nj)), QStringLiteral("Jade"));
     QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop", "stop"}));
     QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(!eureka->isVisible());
 
-    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::OUI));
-    PILOTE(pilote::jouerPartie(jeu, std::nullopt, true));
+    DRIVER_STEP(driver::click(*jeu.rejouer(), RejouerControl::OUI));
+    DRIVER_STEP(driver::playGame(jeu, std::nullopt, true));
     QCOMPARE(jeu.eureka(), eureka.data());
     QVERIFY(eureka->isVisible());
-    QVERIFY(pilote::photo(*eureka) == imageSurDisque(QStringLiteral("Enfants.bmp")));
+    QVERIFY(driver::shownPicture(*eureka) == imageSurDisque(QStringLiteral("Enfants.bmp")));
     QCOMPARE(termine.count(), 0);
 }
 
@@ -416,16 +397,15 @@ void TestFinPartieAccidents::secondClickActsOnce()
 {
     QFETCH(QString, bouton);
     QVERIFY(preparer({{"chiffres.bmp", m_originaux["chiffres.bmp"]}}));
-    pilote::Banc banc;
-    auto &[son, hasard, messages, annonces, jeu, termine] = banc;
-    jeu.demarrer();
+    driver::Rig rig;
+    auto &[son, hasard, messages, annonces, jeu, termine] = rig;
     const auto doubleClic = [](virdo::GameWindow &fenetre, const QString &nom) {
-        auto *b = qobject_cast<QAbstractButton *>(pilote::parNom(fenetre, nom));
+        auto *b = qobject_cast<QAbstractButton *>(driver::byName(fenetre, nom));
         b->click();
         b->click();
     };
 
-    PILOTE(pilote::jouerPartie(jeu, QStringLiteral("Lina"), false));
+    DRIVER_STEP(driver::playGame(jeu, QStringLiteral("Lina"), false));
     if (bouton == QLatin1String("FIN")) {
         doubleClic(*jeu.principale(), bouton);
         QCOMPARE(jeu.principale(), nullptr);
@@ -433,7 +413,7 @@ void TestFinPartieAccidents::secondClickActsOnce()
         QCOMPARE(son.calls, (QStringList{"play:Son2.wav", "stop"}));
         return;
     }
-    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
+    DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::FIN));
     doubleClic(*jeu.rejouer(), bouton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (bouton == QLatin1String("NON")) {
@@ -445,11 +425,11 @@ void TestFinPartieAccidents::secondClickActsOnce()
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         principales += fenetre->objectName() == QLatin1String("VIRDO");
     QCOMPARE(principales, 1);
-    QCOMPARE(pilote::texte(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
+    QCOMPARE(driver::shownText(jeu.principale()->control(VirdoControl::ndj)), QStringLiteral("Lina"));
     // The game goes on and ends as usual, with nothing left behind.
-    PILOTE(pilote::jouerPartie(jeu, std::nullopt, false));
-    PILOTE(pilote::cliquer(*jeu.principale(), VirdoControl::FIN));
-    PILOTE(pilote::cliquer(*jeu.rejouer(), RejouerControl::NON));
+    DRIVER_STEP(driver::playGame(jeu, std::nullopt, false));
+    DRIVER_STEP(driver::click(*jeu.principale(), VirdoControl::FIN));
+    DRIVER_STEP(driver::click(*jeu.rejouer(), RejouerControl::NON));
     QCOMPARE(termine.count(), 1);
 }
 

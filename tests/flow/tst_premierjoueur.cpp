@@ -1,6 +1,6 @@
 // The choice of the first player, clicked on the real main window.
 
-#include "partiejouee.h"
+#include "flowtest.h"
 
 #include "windows/toolkit.h"
 #include "windows/twips.h"
@@ -8,6 +8,12 @@
 using namespace flowtest;
 
 namespace {
+
+// The button of that caption's name: "Joueur" or "Ordinateur".
+VirdoControl bouton(const QString &nom)
+{
+    return nom == QLatin1String("Joueur") ? VirdoControl::Joueur : VirdoControl::Ordinateur;
+}
 
 struct Geometrie
 {
@@ -26,17 +32,17 @@ class TstPremierJoueur : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Banc> banc;
+    std::unique_ptr<Rig> rig;
 
     // Both message boxes are laid out over the place of the two buttons, whatever they were before.
     void verifierMiseEnPage()
     {
-        const Geometrie nj = enTwips(banc->ctl(VirdoControl::nj));
+        const Geometrie nj = enTwips(rig->control(VirdoControl::nj));
         QCOMPARE(nj.gauche, 120);
         QCOMPARE(nj.largeur, 9855);
         QCOMPARE(nj.haut, 3240);
         QCOMPARE(nj.hauteur, 615);
-        const Geometrie ordi = enTwips(banc->ctl(VirdoControl::nombreordinateur));
+        const Geometrie ordi = enTwips(rig->control(VirdoControl::nombreordinateur));
         QCOMPARE(ordi.gauche, 120);
         QCOMPARE(ordi.largeur, 8895);
         QCOMPARE(ordi.haut, 3960);
@@ -48,33 +54,33 @@ class TstPremierJoueur : public QObject
     void verifierChoix(const QString &bouton, const QString &prenom, const QString &legendeAvant, bool nbjAvant)
     {
         const bool joueur = bouton == QLatin1String("Joueur");
-        QCOMPARE(banc->partie().tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
-        QVERIFY(!banc->ctl(VirdoControl::Joueur)->isVisible());
-        QVERIFY(!banc->ctl(VirdoControl::Ordinateur)->isVisible());
-        QVERIFY(banc->ctl(VirdoControl::nj)->isVisible());
-        QVERIFY(banc->ctl(VirdoControl::nombreordinateur)->isVisible());
-        QCOMPARE(banc->boite(VirdoControl::nj)->text(),
+        QCOMPARE(rig->partie().tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
+        QVERIFY(!rig->control(VirdoControl::Joueur)->isVisible());
+        QVERIFY(!rig->control(VirdoControl::Ordinateur)->isVisible());
+        QVERIFY(rig->control(VirdoControl::nj)->isVisible());
+        QVERIFY(rig->control(VirdoControl::nombreordinateur)->isVisible());
+        QCOMPARE(rig->textBox(VirdoControl::nj)->text(),
                  prenom + (joueur ? QStringLiteral(", propose un nombre >") : QStringLiteral(", attends ton tour pour jouer ...")));
-        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(),
+        QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(),
                  joueur ? QStringLiteral("J'attends patiemment mon tour pour jouer ...")
                         : QStringLiteral("Clique sur le bouton de droite pour que je joue >>>"));
         FLOW_DO(verifierMiseEnPage());
-        QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), joueur ? legendeAvant : legendeFaireJouer);
-        QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
+        QVERIFY(rig->control(VirdoControl::Envoi)->isVisible());
+        QCOMPARE(driver::shownText(rig->control(VirdoControl::Envoi)), joueur ? legendeAvant : driver::legendeFaireJouer);
+        QVERIFY(!rig->control(VirdoControl::FIN)->isVisible());
         if (joueur) {
-            QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
-            FLOW_DO(verifierFocusNbj(*banc));
+            QVERIFY(rig->control(VirdoControl::nbj)->isVisible());
+            FLOW_DO(verifyNbjFocus(*rig));
         } else {
-            QCOMPARE(banc->ctl(VirdoControl::nbj)->isVisible(), nbjAvant);
+            QCOMPARE(rig->control(VirdoControl::nbj)->isVisible(), nbjAvant);
             if (!nbjAvant)
-                QVERIFY(!banc->ctl(VirdoControl::nbj)->hasFocus());
+                QVERIFY(!rig->control(VirdoControl::nbj)->hasFocus());
         }
     }
 
 private slots:
-    void init() { banc = std::make_unique<Banc>(); }
-    void cleanup() { verifierAucuneFenetre(banc); }
+    void init() { rig = std::make_unique<Rig>(); }
+    void cleanup() { verifyNoWindowLeft(rig); }
 
     void choix_data()
     {
@@ -94,31 +100,31 @@ private slots:
         QFETCH(QString, bouton);
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(saluer(*banc, tape));
-        PILOTE(pilote::cliquer(banc->caseProgramme(3)));
-        const QString accueil = pilote::texte(banc->ctl(VirdoControl::Accueil));
-        const QString tirage = pilote::texte(banc->ctl(VirdoControl::Tirage));
+        DRIVER_STEP(driver::greet(rig->jeu, tape));
+        DRIVER_STEP(driver::click(rig->programBox(3)));
+        const QString accueil = driver::shownText(rig->control(VirdoControl::Accueil));
+        const QString tirage = driver::shownText(rig->control(VirdoControl::Tirage));
 
-        PILOTE(pilote::cliquer(banc->ctl(flowtest::bouton(bouton))));
+        DRIVER_STEP(driver::click(rig->control(::bouton(bouton))));
 
-        FLOW_DO(verifierChoix(bouton, prenom, legendeDepart, false));
-        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Accueil)), accueil);
-        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Tirage)), tirage);
-        QCOMPARE(banc->boite(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral("0"));
-        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
-        QVERIFY(banc->caseProgramme(3)->isVisible());
-        QVERIFY(banc->caseProgramme(3)->isChecked());
-        QVERIFY(banc->ctl(VirdoControl::Liste)->isVisible());
-        const virdo::Partie &p = banc->partie();
+        FLOW_DO(verifierChoix(bouton, prenom, driver::legendeDepart, false));
+        QCOMPARE(driver::shownText(rig->control(VirdoControl::Accueil)), accueil);
+        QCOMPARE(driver::shownText(rig->control(VirdoControl::Tirage)), tirage);
+        QCOMPARE(rig->textBox(VirdoControl::BUT)->text(), QStringLiteral(" 100"));
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral("0"));
+        QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QString());
+        QVERIFY(rig->programBox(3)->isVisible());
+        QVERIFY(rig->programBox(3)->isChecked());
+        QVERIFY(rig->control(VirdoControl::Liste)->isVisible());
+        const virdo::Partie &p = rig->partie();
         QCOMPARE(int(p.nbmaxi), 15);
         QCOMPARE(int(p.objectif), 100);
         QCOMPARE(int(p.cle), 4);
         QCOMPARE(int(p.total), 0);
         QCOMPARE(int(p.nombrejoue), 0);
         QCOMPARE(p.prenom, prenom);
-        QVERIFY(banc->messages.shown.isEmpty());
-        QVERIFY(!banc->jeu.eureka());
+        QVERIFY(rig->messages.shown.isEmpty());
+        QVERIFY(!rig->jeu.eureka());
     }
 
     void choisirDeNouveau_data()
@@ -135,37 +141,35 @@ private slots:
     {
         QFETCH(QString, premier);
         QFETCH(QString, second);
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, bouton(premier)));
+        DRIVER_STEP(driver::startGame(rig->jeu, QStringLiteral("Marie"), 1, bouton(premier)));
         if (premier == QLatin1String("Joueur")) {
-            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("7")));
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi))); // 7
+            DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("7"))); // 7
         }
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi))); // the computer plays onto a key total
-        QVERIFY(banc->partie().total > 0);
-        QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi))); // the computer plays onto a key total
+        QVERIFY(rig->partie().total > 0);
+        QCOMPARE(rig->partie().tour, virdo::Tour::Joueur);
 
-        PILOTE(pilote::cliquer(banc->caseProgramme(1)));
-        QCOMPARE(int(banc->partie().total), 0);
+        DRIVER_STEP(driver::click(rig->programBox(1)));
+        QCOMPARE(int(rig->partie().total), 0);
         // The game's own controls are as the player's turn left them.
-        QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
-        const QString legendeAvant = pilote::texte(banc->ctl(VirdoControl::Envoi));
-        QCOMPARE(legendeAvant, legendeValider);
-        PILOTE(pilote::cliquer(banc->ctl(bouton(second))));
+        QVERIFY(rig->control(VirdoControl::nbj)->isVisible());
+        const QString legendeAvant = driver::shownText(rig->control(VirdoControl::Envoi));
+        QCOMPARE(legendeAvant, driver::legendeValider);
+        DRIVER_STEP(driver::click(rig->control(bouton(second))));
 
         FLOW_DO(verifierChoix(second, QStringLiteral("Marie"), legendeAvant, true));
-        QCOMPARE(int(banc->partie().total), 0);
+        QCOMPARE(int(rig->partie().total), 0);
 
         // The next move counts from 0.
         if (second == QLatin1String("Joueur")) {
-            PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), QStringLiteral("2")));
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            QCOMPARE(int(banc->partie().total), 2);
-            QCOMPARE(banc->partie().tour, virdo::Tour::Ordinateur);
+            DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("2")));
+            QCOMPARE(int(rig->partie().total), 2);
+            QCOMPARE(rig->partie().tour, virdo::Tour::Ordinateur);
         } else {
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            QCOMPARE(int(banc->partie().nombrejoue), 1);
-            QCOMPARE(int(banc->partie().total), 1);
-            QCOMPARE(banc->partie().tour, virdo::Tour::Joueur);
+            DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+            QCOMPARE(int(rig->partie().nombrejoue), 1);
+            QCOMPARE(int(rig->partie().total), 1);
+            QCOMPARE(rig->partie().tour, virdo::Tour::Joueur);
         }
         FLOW_DO(verifierMiseEnPage());
     }

@@ -1,6 +1,6 @@
 // The turn cycle driven by Envoi, clicked on the real main window, up to the end of a game.
 
-#include "partiejouee.h"
+#include "flowtest.h"
 
 #include "windows/toolkit.h"
 
@@ -33,7 +33,7 @@ void programmes()
     const QString noms[] = {QStringLiteral("Marie"), QString(), QStringLiteral("Tom ")};
     const QString prenoms[] = {QStringLiteral("Marie"), QStringLiteral("Joueur  Anonyme"), QStringLiteral("Tom ")};
     for (int k = 1; k <= 8; ++k) {
-        const auto &l = pilote::programmeAttendu(k);
+        const auto &l = driver::programmeAttendu(k);
         const int n = (k - 1) % 3;
         QTest::addRow("programme %d", k) << k << l.nbmaxi << l.objectif << l.cle << noms[n] << prenoms[n];
     }
@@ -45,86 +45,74 @@ class TstTourDeJeu : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Banc> banc;
+    std::unique_ptr<Rig> rig;
 
     // Every control that tells the state of the turn cycle, in the given state.
     // nombre: what Nombre shows when no move has rewritten it yet ("0" at the start).
     void verifierEtat(Etat etat, const QString &prenom, const QString &nombre = QString())
     {
-        const virdo::Partie &p = banc->partie();
-        QVERIFY(!banc->ctl(VirdoControl::Joueur)->isVisible());
-        QVERIFY(!banc->ctl(VirdoControl::Ordinateur)->isVisible());
-        QVERIFY(banc->ctl(VirdoControl::nj)->isVisible());
-        QVERIFY(banc->ctl(VirdoControl::nombreordinateur)->isVisible());
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), nombre.isNull() ? affiche(p.total) : nombre);
-        const QString nj = banc->boite(VirdoControl::nj)->text();
-        const QString ordi = banc->boite(VirdoControl::nombreordinateur)->text();
+        const virdo::Partie &p = rig->partie();
+        QVERIFY(!rig->control(VirdoControl::Joueur)->isVisible());
+        QVERIFY(!rig->control(VirdoControl::Ordinateur)->isVisible());
+        QVERIFY(rig->control(VirdoControl::nj)->isVisible());
+        QVERIFY(rig->control(VirdoControl::nombreordinateur)->isVisible());
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), nombre.isNull() ? asShown(p.total) : nombre);
+        const QString nj = rig->textBox(VirdoControl::nj)->text();
+        const QString ordi = rig->textBox(VirdoControl::nombreordinateur)->text();
         switch (etat) {
         case Etat::TourJoueur:
             QCOMPARE(p.tour, virdo::Tour::Joueur);
-            QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeValider);
-            QVERIFY(banc->ctl(VirdoControl::nbj)->isVisible());
-            FLOW_DO(verifierFocusNbj(*banc));
+            QVERIFY(rig->control(VirdoControl::Envoi)->isVisible());
+            QCOMPARE(driver::shownText(rig->control(VirdoControl::Envoi)), driver::legendeValider);
+            QVERIFY(rig->control(VirdoControl::nbj)->isVisible());
+            FLOW_DO(verifyNbjFocus(*rig));
             QCOMPARE(nj, prenom + QStringLiteral(", à toi de proposer un nombre >"));
-            QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
+            QVERIFY(!rig->control(VirdoControl::FIN)->isVisible());
             break;
         case Etat::TourOrdinateur:
             QCOMPARE(p.tour, virdo::Tour::Ordinateur);
-            QVERIFY(banc->ctl(VirdoControl::Envoi)->isVisible());
-            QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), legendeFaireJouer);
-            QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
+            QVERIFY(rig->control(VirdoControl::Envoi)->isVisible());
+            QCOMPARE(driver::shownText(rig->control(VirdoControl::Envoi)), driver::legendeFaireJouer);
+            QVERIFY(!rig->control(VirdoControl::nbj)->isVisible());
             QCOMPARE(nj, prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
-            QCOMPARE(ordi, invitationOrdinateur);
-            QVERIFY(!banc->ctl(VirdoControl::FIN)->isVisible());
+            QCOMPARE(ordi, driver::invitationOrdinateur);
+            QVERIFY(!rig->control(VirdoControl::FIN)->isVisible());
             break;
         case Etat::JoueurGagne:
         case Etat::OrdinateurGagne: {
             const bool joueur = etat == Etat::JoueurGagne;
             QCOMPARE(p.tour, joueur ? virdo::Tour::Joueur : virdo::Tour::Ordinateur);
             QCOMPARE(int(p.total), int(p.objectif));
-            QVERIFY(!banc->ctl(VirdoControl::Envoi)->isVisible());
-            QVERIFY(!banc->ctl(VirdoControl::nbj)->isVisible());
-            QVERIFY(banc->ctl(VirdoControl::FIN)->isVisible());
-            if (joueur) {
-                QCOMPARE(nj, QStringLiteral("Moi, ") + prenom + QStringLiteral(", j'ai vaincu l'ordinateur ! "));
-                QCOMPARE(ordi, QStringLiteral("Hélas, moi, l'ordinateur, j'ai été vaincu par ") + prenom + QStringLiteral(" !"));
-            } else {
-                QCOMPARE(nj, QStringLiteral("Désolé, ") + prenom + QStringLiteral(", tu as perdu !!!"));
-                QCOMPARE(ordi, QStringLiteral("et moi l'ordinateur, j'ai gagné !"));
-            }
+            QVERIFY(!rig->control(VirdoControl::Envoi)->isVisible());
+            QVERIFY(!rig->control(VirdoControl::nbj)->isVisible());
+            QVERIFY(rig->control(VirdoControl::FIN)->isVisible());
+            QCOMPARE(nj, driver::textesVictoire(joueur, prenom).nj);
+            QCOMPARE(ordi, driver::textesVictoire(joueur, prenom).nombreordinateur);
             // Announced once, with the winner's sound and the victory window.
-            QCOMPARE(banc->son.calls, QStringList{joueur ? QStringLiteral("play:victoire.wav") : QStringLiteral("play:Son2.wav")});
-            QVERIFY(banc->jeu.eureka());
-            QVERIFY(banc->jeu.eureka()->isVisible());
+            QCOMPARE(rig->son.calls, QStringList{joueur ? QStringLiteral("play:victoire.wav") : QStringLiteral("play:Son2.wav")});
+            QVERIFY(rig->jeu.eureka());
+            QVERIFY(rig->jeu.eureka()->isVisible());
             break;
         }
         }
         if (etat == Etat::TourJoueur || etat == Etat::TourOrdinateur) {
-            QVERIFY(banc->son.calls.isEmpty());
-            QVERIFY(!banc->jeu.eureka());
+            QVERIFY(rig->son.calls.isEmpty());
+            QVERIFY(!rig->jeu.eureka());
         }
-    }
-
-    // The player types a number and clicks Envoi.
-    void jouer(const QString &nombre)
-    {
-        PILOTE(pilote::taper(banc->boite(VirdoControl::nbj), nombre));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
     }
 
     // Program 1, the player starts: 7, then the computer's 5 onto the key total 12.
     void jusqua12(const QString &tape)
     {
-        FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
-        FLOW_DO(jouer(QStringLiteral("7")));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-        QCOMPARE(int(banc->partie().total), 12);
+        DRIVER_STEP(driver::startGame(rig->jeu, tape, 1, VirdoControl::Joueur));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("7")));
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+        QCOMPARE(int(rig->partie().total), 12);
     }
 
 private slots:
-    void init() { banc = std::make_unique<Banc>(); }
-    void cleanup() { verifierAucuneFenetre(banc); }
+    void init() { rig = std::make_unique<Rig>(); }
+    void cleanup() { verifyNoWindowLeft(rig); }
 
     void exempleTrace_data()
     {
@@ -139,30 +127,30 @@ private slots:
     {
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(commencer(*banc, tape, 1, VirdoControl::Joueur));
-        FLOW_DO(jouer(QStringLiteral("7")));
+        DRIVER_STEP(driver::startGame(rig->jeu, tape, 1, VirdoControl::Joueur));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("7")));
 
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
-        QCOMPARE(int(banc->partie().total), 7);
-        QCOMPARE(int(banc->partie().nombrejoue), 7);
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 7"));
-        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QStringLiteral("7"));
-        QCOMPARE(banc->boite(VirdoControl::nj)->text(), prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
-        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(),
+        QCOMPARE(int(rig->partie().total), 7);
+        QCOMPARE(int(rig->partie().nombrejoue), 7);
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral(" 7"));
+        QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QStringLiteral("7"));
+        QCOMPARE(rig->textBox(VirdoControl::nj)->text(), prenom + QStringLiteral(" , c'est à l'ordinateur de jouer ..."));
+        QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(),
                  QStringLiteral("Pour que je propose un nombre, clique sur le bouton de droite >"));
-        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
+        QCOMPARE(driver::shownText(rig->control(VirdoControl::Envoi)), QStringLiteral("Clique pour me faire jouer, moi, l'ordinateur"));
 
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
 
         FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
-        QCOMPARE(int(banc->partie().nombrejoue), 5);
-        QCOMPARE(int(banc->partie().total), 12);
-        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
-        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
-        QCOMPARE(pilote::texte(banc->ctl(VirdoControl::Envoi)), QStringLiteral("Clique pour valider ton nombre"));
-        QCOMPARE(banc->boite(VirdoControl::nj)->text(), prenom + QStringLiteral(", à toi de proposer un nombre >"));
-        QVERIFY(banc->messages.shown.isEmpty());
+        QCOMPARE(int(rig->partie().nombrejoue), 5);
+        QCOMPARE(int(rig->partie().total), 12);
+        QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
+        QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QString());
+        QCOMPARE(driver::shownText(rig->control(VirdoControl::Envoi)), QStringLiteral("Clique pour valider ton nombre"));
+        QCOMPARE(rig->textBox(VirdoControl::nj)->text(), prenom + QStringLiteral(", à toi de proposer un nombre >"));
+        QVERIFY(rig->messages.shown.isEmpty());
     }
 
     void entreeRefusee_data()
@@ -194,33 +182,33 @@ private slots:
         QFETCH(int, nombrejoue);
         QFETCH(bool, premierTour);
         if (premierTour)
-            FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+            DRIVER_STEP(driver::startGame(rig->jeu, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
         else
             FLOW_DO(jusqua12(QStringLiteral("Marie")));
-        const int total = banc->partie().total;
-        const QString messageOrdinateur = banc->boite(VirdoControl::nombreordinateur)->text();
+        const int total = rig->partie().total;
+        const QString messageOrdinateur = rig->textBox(VirdoControl::nombreordinateur)->text();
 
         bool nbjVisible = true, boutonsVisibles = true;
-        banc->messages.whileOpen = [&] {
-            nbjVisible = banc->ctl(VirdoControl::nbj)->isVisible();
-            boutonsVisibles = banc->ctl(VirdoControl::Joueur)->isVisible() || banc->ctl(VirdoControl::Ordinateur)->isVisible();
+        rig->messages.whileOpen = [&] {
+            nbjVisible = rig->control(VirdoControl::nbj)->isVisible();
+            boutonsVisibles = rig->control(VirdoControl::Joueur)->isVisible() || rig->control(VirdoControl::Ordinateur)->isVisible();
         };
-        FLOW_DO(jouer(entree));
+        DRIVER_STEP(driver::playNumber(rig->jeu, entree));
 
-        QCOMPARE(banc->messages.shown.size(), 1);
-        QCOMPARE(banc->messages.shown[0].title, QStringLiteral("Erreur"));
-        QCOMPARE(banc->messages.shown[0].prompt, vide ? refusVide : refusTriche);
-        QVERIFY(banc->messages.shown[0].modal);
+        QCOMPARE(rig->messages.shown.size(), 1);
+        QCOMPARE(rig->messages.shown[0].title, QStringLiteral("Erreur"));
+        QCOMPARE(rig->messages.shown[0].prompt, vide ? refusVide : refusTriche);
+        QVERIFY(rig->messages.shown[0].modal);
         QVERIFY(!nbjVisible);
         QVERIFY(!boutonsVisibles);
 
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie"),
                              premierTour ? QStringLiteral("0") : QStringLiteral(" 12")));
-        QCOMPARE(int(banc->partie().total), total);
-        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
-        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), messageOrdinateur);
+        QCOMPARE(int(rig->partie().total), total);
+        QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QString());
+        QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(), messageOrdinateur);
         if (nombrejoue != nonVerifie)
-            QCOMPARE(int(banc->partie().nombrejoue), nombrejoue);
+            QCOMPARE(int(rig->partie().nombrejoue), nombrejoue);
     }
 
     void entreeAcceptee_data()
@@ -240,19 +228,19 @@ private slots:
         QFETCH(QString, entree);
         QFETCH(int, compte);
         FLOW_DO(jusqua12(QStringLiteral("Marie")));
-        FLOW_DO(jouer(entree));
+        DRIVER_STEP(driver::playNumber(rig->jeu, entree));
 
-        QVERIFY(banc->messages.shown.isEmpty());
+        QVERIFY(rig->messages.shown.isEmpty());
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
-        QCOMPARE(int(banc->partie().nombrejoue), compte);
-        QCOMPARE(int(banc->partie().total), 12 + compte);
-        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), entree);
+        QCOMPARE(int(rig->partie().nombrejoue), compte);
+        QCOMPARE(int(rig->partie().total), 12 + compte);
+        QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), entree);
 
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
         FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
-        QCOMPARE(int(banc->partie().nombrejoue), 23 - (12 + compte));
-        QCOMPARE(int(banc->partie().total), 23);
-        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(23 - (12 + compte)));
+        QCOMPARE(int(rig->partie().nombrejoue), 23 - (12 + compte));
+        QCOMPARE(int(rig->partie().total), 23);
+        QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(), aJoue + asShown(23 - (12 + compte)));
     }
 
     // However often wrong entries are repeated, the total stays and the computer never plays.
@@ -264,18 +252,18 @@ private slots:
         int essais = 0;
         for (int tour = 0; tour < 4; ++tour) {
             for (const QString &entree : mauvaises) {
-                FLOW_DO(jouer(entree));
+                DRIVER_STEP(driver::playNumber(rig->jeu, entree));
                 ++essais;
-                QCOMPARE(int(banc->messages.shown.size()), essais);
-                QCOMPARE(int(banc->partie().total), 12);
-                QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
-                QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
+                QCOMPARE(int(rig->messages.shown.size()), essais);
+                QCOMPARE(int(rig->partie().total), 12);
+                QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), QStringLiteral(" 12"));
+                QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(), QStringLiteral("Moi, l'ordinateur, j'ai joué: 5"));
                 FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
             }
         }
         // The game then goes on normally.
-        FLOW_DO(jouer(QStringLiteral("4")));
-        QCOMPARE(int(banc->partie().total), 16);
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("4")));
+        QCOMPARE(int(rig->partie().total), 16);
         FLOW_DO(verifierEtat(Etat::TourOrdinateur, QStringLiteral("Marie")));
     }
 
@@ -288,15 +276,15 @@ private slots:
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
         // Chance would say nbmaxi, which is never cle.
-        banc = std::make_unique<Banc>(QList<double>{0.999});
-        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+        rig = std::make_unique<Rig>(QList<double>{0.999});
+        DRIVER_STEP(driver::startGame(rig->jeu, tape, k, VirdoControl::Ordinateur));
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
 
-        QCOMPARE(int(banc->partie().nombrejoue), cle);
-        QCOMPARE(int(banc->partie().total), cle);
-        QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(cle));
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), affiche(cle));
-        QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
+        QCOMPARE(int(rig->partie().nombrejoue), cle);
+        QCOMPARE(int(rig->partie().total), cle);
+        QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(), aJoue + asShown(cle));
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), asShown(cle));
+        QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QString());
         FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
     }
 
@@ -310,33 +298,33 @@ private slots:
         QFETCH(int, cle);
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        banc = std::make_unique<Banc>(QList<double>{0.0, 0.5, 0.999, 0.3, 0.77});
-        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Joueur));
+        rig = std::make_unique<Rig>(QList<double>{0.0, 0.5, 0.999, 0.3, 0.77});
+        DRIVER_STEP(driver::startGame(rig->jeu, tape, k, VirdoControl::Joueur));
 
         std::set<int> coupsOrdinateur;
         int cleAtteinte = cle;
-        FLOW_DO(jouer(QString::number(cle)));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QString::number(cle)));
         for (int garde = 0; garde < 40; ++garde) {
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
-            QCOMPARE(int(banc->partie().total), cleAtteinte);
+            QCOMPARE(int(rig->partie().total), cleAtteinte);
 
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            const int m = banc->partie().nombrejoue;
+            DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+            const int m = rig->partie().nombrejoue;
             QVERIFY2(m >= 1 && m <= nbmaxi, qPrintable(QString::number(m)));
             coupsOrdinateur.insert(m);
-            QCOMPARE(int(banc->partie().total), cleAtteinte + m);
-            QCOMPARE(banc->boite(VirdoControl::nombreordinateur)->text(), aJoue + affiche(m));
+            QCOMPARE(int(rig->partie().total), cleAtteinte + m);
+            QCOMPARE(rig->textBox(VirdoControl::nombreordinateur)->text(), aJoue + asShown(m));
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
 
-            FLOW_DO(jouer(QString::number(nbmaxi + 1 - m)));
+            DRIVER_STEP(driver::playNumber(rig->jeu, QString::number(nbmaxi + 1 - m)));
             cleAtteinte += nbmaxi + 1;
-            QCOMPARE(int(banc->partie().total), cleAtteinte);
+            QCOMPARE(int(rig->partie().total), cleAtteinte);
             if (cleAtteinte == objectif)
                 break;
         }
         FLOW_DO(verifierEtat(Etat::JoueurGagne, prenom));
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), affiche(objectif));
-        QVERIFY(banc->messages.shown.isEmpty());
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), asShown(objectif));
+        QVERIFY(rig->messages.shown.isEmpty());
         // From a key total the computer can only play at random.
         QVERIFY(coupsOrdinateur.size() > 1);
     }
@@ -351,54 +339,54 @@ private slots:
         QFETCH(int, cle);
         QFETCH(QString, tape);
         QFETCH(QString, prenom);
-        FLOW_DO(commencer(*banc, tape, k, VirdoControl::Ordinateur));
+        DRIVER_STEP(driver::startGame(rig->jeu, tape, k, VirdoControl::Ordinateur));
 
         int cleAtteinte = cle;
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
         for (int i = 0; i < 40; ++i) {
-            QCOMPARE(int(banc->partie().total), cleAtteinte);
+            QCOMPARE(int(rig->partie().total), cleAtteinte);
             FLOW_DO(verifierEtat(Etat::TourJoueur, prenom));
             const int p = 1 + (i * 7) % nbmaxi;
-            FLOW_DO(jouer(QString::number(p)));
-            QCOMPARE(int(banc->partie().total), cleAtteinte + p);
+            DRIVER_STEP(driver::playNumber(rig->jeu, QString::number(p)));
+            QCOMPARE(int(rig->partie().total), cleAtteinte + p);
             FLOW_DO(verifierEtat(Etat::TourOrdinateur, prenom));
 
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            QCOMPARE(int(banc->partie().nombrejoue), nbmaxi + 1 - p);
+            DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+            QCOMPARE(int(rig->partie().nombrejoue), nbmaxi + 1 - p);
             cleAtteinte += nbmaxi + 1;
             if (cleAtteinte == objectif)
                 break;
         }
         FLOW_DO(verifierEtat(Etat::OrdinateurGagne, prenom));
-        QCOMPARE(banc->boite(VirdoControl::Nombre)->text(), affiche(objectif));
-        QVERIFY(banc->messages.shown.isEmpty());
+        QCOMPARE(rig->textBox(VirdoControl::Nombre)->text(), asShown(objectif));
+        QVERIFY(rig->messages.shown.isEmpty());
     }
 
     // A move past objectif is refused like any number outside the rules, and the game still ends.
     void auDelaDuBut()
     {
         // Nine draws of 6 bring the total to 95 on the player's turn.
-        banc = std::make_unique<Banc>(QList<double>(9, 0.55));
-        FLOW_DO(commencer(*banc, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
-        FLOW_DO(jouer(QStringLiteral("1")));
-        while (banc->partie().total < 89) {
-            PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-            FLOW_DO(jouer(QString::number(11 - banc->partie().nombrejoue)));
+        rig = std::make_unique<Rig>(QList<double>(9, 0.55));
+        DRIVER_STEP(driver::startGame(rig->jeu, QStringLiteral("Marie"), 1, VirdoControl::Joueur));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("1")));
+        while (rig->partie().total < 89) {
+            DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+            DRIVER_STEP(driver::playNumber(rig->jeu, QString::number(11 - rig->partie().nombrejoue)));
         }
-        PILOTE(pilote::cliquer(banc->ctl(VirdoControl::Envoi)));
-        QCOMPARE(int(banc->partie().total), 95);
+        DRIVER_STEP(driver::click(rig->control(VirdoControl::Envoi)));
+        QCOMPARE(int(rig->partie().total), 95);
 
         const QStringList tropGrands = {QStringLiteral("10"), QStringLiteral("6"), QStringLiteral("5.6")};
         for (const QString &entree : tropGrands) {
-            FLOW_DO(jouer(entree));
-            QCOMPARE(banc->messages.shown.size(), tropGrands.indexOf(entree) + 1);
-            QCOMPARE(banc->messages.shown.last().title, QStringLiteral("Erreur"));
-            QCOMPARE(banc->messages.shown.last().prompt, refusTriche);
-            QCOMPARE(int(banc->partie().total), 95);
-            QCOMPARE(banc->boite(VirdoControl::nbj)->text(), QString());
+            DRIVER_STEP(driver::playNumber(rig->jeu, entree));
+            QCOMPARE(rig->messages.shown.size(), tropGrands.indexOf(entree) + 1);
+            QCOMPARE(rig->messages.shown.last().title, QStringLiteral("Erreur"));
+            QCOMPARE(rig->messages.shown.last().prompt, refusTriche);
+            QCOMPARE(int(rig->partie().total), 95);
+            QCOMPARE(rig->textBox(VirdoControl::nbj)->text(), QString());
             FLOW_DO(verifierEtat(Etat::TourJoueur, QStringLiteral("Marie")));
         }
-        FLOW_DO(jouer(QStringLiteral("5")));
+        DRIVER_STEP(driver::playNumber(rig->jeu, QStringLiteral("5")));
         FLOW_DO(verifierEtat(Etat::JoueurGagne, QStringLiteral("Marie")));
     }
 };

@@ -1,7 +1,7 @@
 // The game's own voice (virdo --voix), without a synthesizer: the words it is given for what
 // the windows show, the order in which it says them, and the tune that waits for it.
 
-#include "partiejouee.h"
+#include "flowtest.h"
 #include "recordingvoice.h"
 
 #include "flow/voicedannouncer.h"
@@ -19,7 +19,7 @@ using namespace flowtest;
 namespace {
 
 // A game whose announcements go through the voice, and whose tune waits for it.
-struct BancParle
+struct SpeakingRig
 {
     RecordingSoundPlayer son;
     SequenceGenerateur hasard{{0.0}};
@@ -38,7 +38,7 @@ class TstVoix : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { PILOTE_AUCUNE_FENETRE(); }
+    void cleanup() { DRIVER_NO_WINDOW_LEFT(); }
 
     // The voice says words: the marks of the screen are dropped or said as a pause.
     void parole_data()
@@ -132,31 +132,29 @@ private slots:
     void partieDite()
     {
         QFETCH(bool, joueurGagne);
-        BancParle banc;
-        banc.jeu.demarrer();
-        PILOTE(pilote::jouerPartie(banc.jeu, QStringLiteral("Zoé"), joueurGagne));
-        const QList<RecordingAnnouncer::Annonce> &annonces = banc.annonces.annonces;
-        QCOMPARE(banc.voix.said.size(), annonces.size());
+        SpeakingRig rig;
+        DRIVER_STEP(driver::playGame(rig.jeu, QStringLiteral("Zoé"), joueurGagne));
+        const QList<RecordingAnnouncer::Annonce> &annonces = rig.annonces.annonces;
+        QCOMPARE(rig.voix.said.size(), annonces.size());
         for (qsizetype i = 0; i < annonces.size(); ++i) {
             const bool victoire = i >= annonces.size() - 2;
-            QCOMPARE(banc.voix.said[i], (victoire ? QStringLiteral("!") : QString()) + virdo::spokenText(annonces[i].textes));
+            QCOMPARE(rig.voix.said[i], (victoire ? QStringLiteral("!") : QString()) + virdo::spokenText(annonces[i].textes));
         }
-        QVERIFY(!banc.voix.said.join(u' ').contains(u'>'));
-        QVERIFY(banc.son.calls.isEmpty());
-        banc.voix.spoken();
-        QCOMPARE(banc.son.calls, QStringList{QStringLiteral("play:") + (joueurGagne ? "victoire.wav" : "Son2.wav")});
+        QVERIFY(!rig.voix.said.join(u' ').contains(u'>'));
+        QVERIFY(rig.son.calls.isEmpty());
+        rig.voix.spoken();
+        QCOMPARE(rig.son.calls, QStringList{QStringLiteral("play:") + (joueurGagne ? "victoire.wav" : "Son2.wav")});
     }
 
     // FIN before the voice has said who won: the tune never starts.
     void finAvantLaFinDeLaVoix()
     {
-        BancParle banc;
-        banc.jeu.demarrer();
-        PILOTE(pilote::jouerPartie(banc.jeu, QStringLiteral("Zoé"), false));
-        PILOTE(pilote::cliquer(banc.jeu.principale()->control(VirdoControl::FIN)));
-        banc.voix.spoken();
-        QCOMPARE(banc.son.calls, QStringList{QStringLiteral("stop")});
-        QTRY_VERIFY(!banc.jeu.principale());
+        SpeakingRig rig;
+        DRIVER_STEP(driver::playGame(rig.jeu, QStringLiteral("Zoé"), false));
+        DRIVER_STEP(driver::click(rig.jeu.principale()->control(VirdoControl::FIN)));
+        rig.voix.spoken();
+        QCOMPARE(rig.son.calls, QStringList{QStringLiteral("stop")});
+        QTRY_VERIFY(!rig.jeu.principale());
     }
 
     // The "Erreur" box's prompt is said as the box opens, and the box still waits for OK.

@@ -35,7 +35,7 @@ QString nomCase(int k)
 const std::array<Programme, 8> programmes = [] {
     std::array<Programme, 8> rangees;
     for (int k = 1; k <= 8; ++k) {
-        const pilote::ProgrammeAttendu &p = pilote::programmeAttendu(k);
+        const driver::ProgrammeAttendu &p = driver::programmeAttendu(k);
         rangees[std::size_t(k - 1)] = {p.nbmaxi, p.objectif, p.cle, p.phrase()};
     }
     return rangees;

@@ -16,7 +16,7 @@
 #include "windows/picturebox.h"
 #include "windows/twips.h"
 #include "windows/window.h"
-#include "pilote.h"
+#include "driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -518,7 +518,7 @@ void comparer(Ecarts &e, Partie &partie, const Fichiers &fichiers)
 void taper(QLineEdit *box, const Action &a)
 {
     if (a.auClavier) {
-        pilote::frappe(box, a.texte);
+        driver::retype(box, a.texte);
     } else {
         box->setText(a.texte); // pasted
     }
@@ -540,7 +540,7 @@ void jouer(Partie &partie, const Action &a)
         m.saisirPrincipale(QStringLiteral("nbj"), a.texte);
         break;
     case Sorte::SaisieAffichage: {
-        QWidget *c = pilote::parNom(*w, a.controle);
+        QWidget *c = driver::byName(*w, a.controle);
         if (auto *e = qobject_cast<QLineEdit *>(c))
             e->setText(a.texte);
         else if (auto *t = qobject_cast<QTextEdit *>(c))
@@ -549,19 +549,19 @@ void jouer(Partie &partie, const Action &a)
         break;
     }
     case Sorte::Identite:
-        pilote::clic(w->control(VirdoControl::Identite));
+        driver::clickOn(w->control(VirdoControl::Identite));
         m.clicIdentite();
         break;
     case Sorte::Case:
-        pilote::clic(w->checkBox(virdo::caseProgramme(a.k)));
+        driver::clickOn(w->checkBox(virdo::caseProgramme(a.k)));
         m.clicCase(a.k);
         break;
     case Sorte::Joueur:
-        pilote::clic(w->control(VirdoControl::Joueur));
+        driver::clickOn(w->control(VirdoControl::Joueur));
         m.clicJoueur();
         break;
     case Sorte::Ordinateur:
-        pilote::clic(w->control(VirdoControl::Ordinateur));
+        driver::clickOn(w->control(VirdoControl::Ordinateur));
         m.clicOrdinateur();
         break;
     case Sorte::Envoi: {
@@ -572,13 +572,13 @@ void jouer(Partie &partie, const Action &a)
                     partie.pendantMessage << w->control(nom)->objectName() + QStringLiteral(" shown while the message box is open");
             }
         };
-        pilote::clic(w->control(VirdoControl::Envoi));
+        driver::clickOn(w->control(VirdoControl::Envoi));
         partie.messages.whileOpen = nullptr;
         m.clicEnvoi();
         break;
     }
     case Sorte::Fin:
-        pilote::clic(w->control(VirdoControl::FIN));
+        driver::clickOn(w->control(VirdoControl::FIN));
         m.clicFin();
         break;
     case Sorte::SaisieRejouer:
@@ -586,11 +586,11 @@ void jouer(Partie &partie, const Action &a)
         m.saisirRejouer(a.texte);
         break;
     case Sorte::Oui:
-        pilote::clic(jeu.rejouer()->control(RejouerControl::OUI));
+        driver::clickOn(jeu.rejouer()->control(RejouerControl::OUI));
         m.clicOui();
         break;
     case Sorte::Non:
-        pilote::clic(jeu.rejouer()->control(RejouerControl::NON));
+        driver::clickOn(jeu.rejouer()->control(RejouerControl::NON));
         m.clicNon();
         break;
     case Sorte::FermerPrincipale:

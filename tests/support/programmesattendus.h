@@ -9,7 +9,7 @@
 
 #include <array>
 
-namespace pilote {
+namespace driver {
 
 struct ProgrammeAttendu
 {
@@ -40,4 +40,4 @@ inline const ProgrammeAttendu &programmeAttendu(int k)
     return programmesAttendus.at(std::size_t(k - 1));
 }
 
-} // namespace pilote
+} // namespace driver

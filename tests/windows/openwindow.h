@@ -3,7 +3,7 @@
 // Brings a game window up for the windows' tests: built from its table, one of its controls
 // found by name, both shown, and the window waited for, each wait with Qt's deadline.
 
-#include "pilote.h"
+#include "driver.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -40,8 +40,8 @@ template<class Control = QWidget>
 OpenedWindow<Control> openWindow(const QString &window, const QString &control,
                                  virdo::WindowResources &ressources, Show how = Show::No)
 {
-    OpenedWindow<Control> opened{pilote::nouvelleFenetre(window, ressources), nullptr, {}};
-    opened.control = qobject_cast<Control *>(pilote::parNom(*opened.window, control));
+    OpenedWindow<Control> opened{driver::newWindow(window, ressources), nullptr, {}};
+    opened.control = qobject_cast<Control *>(driver::byName(*opened.window, control));
     if (!opened.control) {
         opened.complaint = QStringLiteral("%1 has no %2 of the kind the test needs").arg(window, control);
         return opened;

@@ -125,7 +125,7 @@ private slots:
     void cleanup()
     {
         // Every test builds its windows itself and must not leave one behind.
-        PILOTE_AUCUNE_FENETRE();
+        DRIVER_NO_WINDOW_LEFT();
     }
 
     // A fresh main window shows the question, the name box, its button, and the two totals: nothing else.
@@ -159,12 +159,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         const auto [w, c, complaint] = openWindow("VIRDO", name, m_ressources);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
         if (auto *box = qobject_cast<QCheckBox *>(c)) {
             QVERIFY(!box->isChecked());
             QCOMPARE(box->checkState(), Qt::Unchecked);
         } else {
-            QCOMPARE(pilote::texte(c), text);
+            QCOMPARE(driver::shownText(c), text);
         }
     }
 
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(showWindow(&w, Show::Active));
         QCOMPARE(QApplication::focusWidget(), w.control(VirdoControl::ndj));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tom"));
-        QCOMPARE(pilote::texte(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
+        QCOMPARE(driver::shownText(w.control(VirdoControl::ndj)), QStringLiteral("Tom"));
     }
 
     // A box hidden at start lays its text out in its own font once it shows: the computer's
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(showWindow(&w, Show::Active));
         QLineEdit *box = w.textBox(VirdoControl::nombreordinateur);
         const QString message = QStringLiteral("Moi, l'ordinateur, j'ai joué: 7");
-        pilote::ecrire(box, message);
+        driver::setShownText(box, message);
         box->show();
         box->end(false);
 
@@ -218,7 +218,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QSize, newSize);
         QFETCH(bool, sizable);
-        const auto w = pilote::nouvelleFenetre(window, m_ressources);
+        const auto w = driver::newWindow(window, m_ressources);
         QVERIFY(showWindow(w.get()));
         const QSize before = w->size();
         QMap<QString, QRect> places;
@@ -333,12 +333,12 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QPoint, leftAt);
         QFETCH(bool, stays);
-        const auto w = pilote::nouvelleFenetre(window, m_ressources);
+        const auto w = driver::newWindow(window, m_ressources);
         QVERIFY(showWindow(w.get()));
         w->hide();
         w->move(leftAt);
         QVERIFY(showWindow(w.get()));
-        PILOTE(frameOutside(w.get(), w->screen()->availableGeometry()));
+        DRIVER_STEP(frameOutside(w.get(), w->screen()->availableGeometry()));
         if (stays)
             QCOMPARE(w->pos(), leftAt);
     }
@@ -421,20 +421,20 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, wraps);
         const auto [w, box, complaint] = openWindow<virdo::MultiLineBox>(window, name, m_ressources, Show::Exposed);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
 
         QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
         // More text than the box can hold: still no scroll bar comes up.
-        pilote::ecrire(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
+        driver::setShownText(box, longText + QLatin1Char(' ') + longText + QLatin1Char(' ') + longText);
         QCoreApplication::processEvents();
         QVERIFY(!box->verticalScrollBar()->isVisible());
         QVERIFY(!box->horizontalScrollBar()->isVisible());
 
-        pilote::ecrire(box, text);
+        driver::setShownText(box, text);
         QCoreApplication::processEvents();
-        QCOMPARE(pilote::texte(box), text);
+        QCOMPARE(driver::shownText(box), text);
         const int paragraphs = int(text.count(QStringLiteral("\r\n"))) + 1;
         QCOMPARE(box->document()->blockCount(), paragraphs);
         QCOMPARE(box->document()->begin().text(), text.section(QStringLiteral("\r\n"), 0, 0));
@@ -452,13 +452,13 @@ private slots:
                 QCOMPARE(block.text().at(line.textStart() + line.textLength() - 1), QLatin1Char(' '));
             }
         }
-        PILOTE(uncentred(gaps));
+        DRIVER_STEP(uncentred(gaps));
 
         // What the player types in an empty box is centred too.
-        pilote::ecrire(box, QString());
+        driver::setShownText(box, QString());
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("abc"));
-        QCOMPARE(pilote::texte(box), QStringLiteral("abc"));
+        QCOMPARE(driver::shownText(box), QStringLiteral("abc"));
         const QList<Gaps> typed = lineGaps(box);
         QCOMPARE(typed.size(), 1);
         QVERIFY(typed.first().left > box->viewport()->width() / 3);
@@ -492,9 +492,9 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, lines);
         const auto [w, button, complaint] = openWindow<QPushButton>(window, name, m_ressources);
-        PILOTE(complaint);
-        pilote::ecrire(button, caption);
-        QCOMPARE(pilote::texte(button), caption);
+        DRIVER_STEP(complaint);
+        driver::setShownText(button, caption);
+        QCOMPARE(driver::shownText(button), caption);
 
         const QRect area = buttonContents(button);
         const QFontMetrics metrics(button->font());
@@ -571,16 +571,16 @@ private slots:
         QFETCH(bool, pasted);
         QFETCH(int, kept);
         const auto [w, box, complaint] = openWindow(window, name, m_ressources, pasted ? Show::Active : Show::No);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
         if (pasted) {
             QApplication::clipboard()->setText(text);
             box->setFocus();
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         } else {
-            pilote::ecrire(box, text);
+            driver::setShownText(box, text);
         }
-        QCOMPARE(pilote::texte(box).size(), kept);
-        QCOMPARE(pilote::texte(box), text.left(kept));
+        QCOMPARE(driver::shownText(box).size(), kept);
+        QCOMPARE(driver::shownText(box), text.left(kept));
         if (auto *line = qobject_cast<QLineEdit *>(box); line && !pasted)
             QCOMPARE(line->cursorPosition(), 0);
         if (auto *lines = qobject_cast<virdo::MultiLineBox *>(box))
@@ -624,7 +624,7 @@ private slots:
         QFETCH(bool, held);
         QFETCH(int, clicks);
         const auto [w, focused, complaint] = openWindow(window, focus, m_ressources);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
         // Every button and box shown, as each is at some moment of a game.
         std::vector<std::unique_ptr<QSignalSpy>> others;
         std::unique_ptr<QSignalSpy> own;
@@ -681,9 +681,9 @@ private slots:
         QFETCH(int, widthAt96);
         QFETCH(int, leftAt96);
         const auto [w, box, complaint] = openWindow("VIRDO", name, m_ressources, Show::Exposed);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
         const QString caption = QStringLiteral("Léa, propose un nombre >");
-        pilote::ecrire(box, caption);
+        driver::setShownText(box, caption);
         const QRect before = box->geometry();
 
         virdo::setWidthInTwips(box, widthTwips);
@@ -697,7 +697,7 @@ private slots:
         }
         QCOMPARE(box->y(), before.y());
         QCOMPARE(box->height(), before.height());
-        QCOMPARE(pilote::texte(box), caption);
+        QCOMPARE(driver::shownText(box), caption);
     }
 
     // Clearing a box from the program is no click: the game's click handler does not run.
@@ -716,7 +716,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, tickedBefore);
         const auto [w, box, complaint] = openWindow<QCheckBox>("VIRDO", name, m_ressources, Show::Active);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
 
         QSignalSpy clicks(box, &QAbstractButton::clicked);
         if (tickedBefore) {
@@ -824,7 +824,7 @@ private slots:
         QFETCH(QString, nearest);
         QFETCH(bool, checkSlant);
         const auto [w, c, complaint] = openWindow(window, name, m_ressources);
-        PILOTE(complaint);
+        DRIVER_STEP(complaint);
         QCOMPARE(c->font().family(), named);
 
         const bool installed = QFontDatabase::families().contains(named, Qt::CaseInsensitive);

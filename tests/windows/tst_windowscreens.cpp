@@ -38,7 +38,7 @@ private slots:
 
     void cleanup()
     {
-        PILOTE_AUCUNE_FENETRE();
+        DRIVER_NO_WINDOW_LEFT();
     }
 
     // Smaller than designed, fonts and places in the same proportion, its frame inside the screen.
@@ -48,7 +48,7 @@ private slots:
         virdo::centreOnScreen(&w, m_ressources);
         QVERIFY(showWindow(&w));
         QCOMPARE(w.screen(), QGuiApplication::primaryScreen());
-        PILOTE(frameOutside(&w, w.screen()->availableGeometry()));
+        DRIVER_STEP(frameOutside(&w, w.screen()->availableGeometry()));
         const double scale = w.width() / 717.0;
         QVERIFY2(scale < 0.96 && scale > 0.9, qPrintable(QString::number(scale)));
         QWidget *fin = w.control(VirdoControl::FIN);
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(showWindow(&principale));
         QCOMPARE(principale.screen(), screen);
 
-        const auto w = pilote::nouvelleFenetre(window, m_ressources);
+        const auto w = driver::newWindow(window, m_ressources);
         QCOMPARE(w->screen(), screen);
         if (window == QLatin1String("Eureka")) {
             static_cast<virdo::EurekaWindow *>(w.get())->showClearOf(principale.control(VirdoControl::FIN));
@@ -93,7 +93,7 @@ private slots:
         }
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QCOMPARE(w->screen(), screen);
-        PILOTE(frameOutside(w.get(), screen->availableGeometry()));
+        DRIVER_STEP(frameOutside(w.get(), screen->availableGeometry()));
     }
 
     // Left over FIN (the player moved it there, a game ago), the victory window comes up clear of
@@ -115,7 +115,7 @@ private slots:
         eureka.showClearOf(fin);
         QVERIFY(QTest::qWaitForWindowExposed(&eureka));
         QVERIFY(!eureka.frameGeometry().intersects(finOnScreen));
-        PILOTE(frameOutside(&eureka, principale.screen()->availableGeometry()));
+        DRIVER_STEP(frameOutside(&eureka, principale.screen()->availableGeometry()));
     }
 
 private:

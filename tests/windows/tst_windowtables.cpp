@@ -1,7 +1,7 @@
 // The three windows against the game's tables, control by control: every widget as its row
 // lays it out, the texts in the game's own words, and what the rows must keep between them.
 
-#include "pilote.h"
+#include "driver.h"
 
 #include "windows/colours.h"
 #include "windows/fonts.h"
@@ -62,7 +62,7 @@ constexpr const char *classFor[] = {"virdo::WrapButton", "QLineEdit", "virdo::Mu
 static_assert(std::size(classFor) == std::size_t(Kind::PictureBox) + 1);
 
 // What a control shows; a picture shows no text.
-QString shownText(const QWidget *c) { return qobject_cast<const virdo::PictureBox *>(c) ? QString() : pilote::texte(c); }
+QString shownText(const QWidget *c) { return qobject_cast<const virdo::PictureBox *>(c) ? QString() : driver::shownText(c); }
 
 // Controls the designer drew over one another, the earlier row first: nbj over the right end
 // of nj, the replay window's buttons over its name label, the victory cry over the foot of
@@ -155,7 +155,7 @@ void TestWindowTables::initTestCase()
 void TestWindowTables::cleanup()
 {
     // Every test builds its windows itself and must not leave one behind.
-    PILOTE_AUCUNE_FENETRE();
+    DRIVER_NO_WINDOW_LEFT();
 }
 
 // Each window has its name, the game's exact caption and texts (every other control starts
@@ -187,7 +187,7 @@ void TestWindowTables::windowProperties()
     QFETCH(Texts, texts);
     const WindowTable &table = tableNamed(window);
 
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
+    const auto w = driver::newWindow(window, m_ressources);
     QCOMPARE(w->objectName(), window);
     QCOMPARE(w->windowTitle(), caption);
     QVERIFY(w->isWindow());
@@ -280,7 +280,7 @@ void TestWindowTables::windowIcon()
     if (!file.exists())
         QSKIP("the icon files are not in assets/icons yet, so the build compiled no icon in");
 
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
+    const auto w = driver::newWindow(window, m_ressources);
     const QIcon icon = w->windowIcon();
     QVERIFY(!icon.isNull());
     QList<QSize> available = icon.availableSizes();
@@ -291,7 +291,7 @@ void TestWindowTables::windowIcon()
     // A window made again, as the main window is for every game, shows the same pixmaps:
     // decoded anew, they would pile up in Qt's pixmap cache game after game.
     const QSize largest = sizes.constLast();
-    QCOMPARE(pilote::nouvelleFenetre(window, m_ressources)->windowIcon().pixmap(largest).cacheKey(), icon.pixmap(largest).cacheKey());
+    QCOMPARE(driver::newWindow(window, m_ressources)->windowIcon().pixmap(largest).cacheKey(), icon.pixmap(largest).cacheKey());
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -326,7 +326,7 @@ void TestWindowTables::control()
     const ControlRow &row = tableNamed(window).controls[std::size_t(index)];
     const QString name = QString::fromUtf8(row.name);
 
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
+    const auto w = driver::newWindow(window, m_ressources);
     QWidget *c = w->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QVERIFY2(c, qPrintable(name + QLatin1String(" is missing")));
 
@@ -414,7 +414,7 @@ void TestWindowTables::tabOrder()
         if (row->kind != Kind::Label)
             order << QString::fromUtf8(row->name);
     }
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
+    const auto w = driver::newWindow(window, m_ressources);
 
     // The focus chain, restricted to the window's controls that Tab can reach.
     QStringList chain;
@@ -473,7 +473,7 @@ void TestWindowTables::windowBackgroundIsPainted()
     QFETCH(QString, window);
     QFETCH(QPoint, emptySpot);
     const QColor colour = colourOf(tableNamed(window).background);
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
+    const auto w = driver::newWindow(window, m_ressources);
     const QPoint spot(emptySpot.x() * w->logicalDpiX() / 96, emptySpot.y() * w->logicalDpiY() / 96);
     for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!c->isVisibleTo(w.get()) || !c->geometry().contains(spot), qPrintable(c->objectName()));
@@ -513,11 +513,11 @@ void TestWindowTables::fixedColoursReadOnADarkTheme()
     QApplication::setPalette(dark);
     const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
 
-    const auto w = pilote::nouvelleFenetre(window, m_ressources);
+    const auto w = driver::newWindow(window, m_ressources);
     QWidget *c = w->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(c);
     if (shownText(c).isEmpty())
-        pilote::ecrire(c, QStringLiteral("100"));
+        driver::setShownText(c, QStringLiteral("100"));
     c->show();
     // Inside the border: the background is the commonest colour, the text the one farthest from it.
     const QImage shot = w->grab(c->geometry().adjusted(3, 3, -3, -3)).toImage();
