@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/pluginfactory.h"
+
 #include <QPluginLoader>
 #include <QString>
 
@@ -7,19 +9,16 @@
 
 namespace virdo {
 
-// A plugin that gives the game one Interface through its Factory, loaded at the first call
+// A plugin that gives the game one Interface through its factory, loaded at the first call
 // that needs it: naming the file opens and reads the plugin's metadata, work that start-up
 // has no use for. Without the plugin the game goes on without it, after one line on stderr
 // (missing: its text, with %1 the file and %2 the loader's reason).
-template<typename Interface, typename Factory>
+template<typename Interface>
 class LazyPlugin
 {
 public:
-    using Create = std::unique_ptr<Interface> (Factory::*)();
-
-    LazyPlugin(QString path, Create create, const char *missing)
+    LazyPlugin(QString path, const char *missing)
         : m_path(std::move(path))
-        , m_create(create)
         , m_missing(missing)
     {
     }
@@ -31,12 +30,12 @@ public:
             return m_object.get();
         m_tried = true;
         m_loader.setFileName(m_path);
-        auto *factory = qobject_cast<Factory *>(m_loader.instance());
+        auto *factory = qobject_cast<PluginFactory<Interface> *>(m_loader.instance());
         if (!factory) {
             qWarning("%s", qUtf8Printable(QString::fromUtf8(m_missing).arg(m_path, m_loader.errorString())));
             return nullptr;
         }
-        m_object = (factory->*m_create)();
+        m_object = factory->create();
         return m_object.get();
     }
 
@@ -59,7 +58,6 @@ public:
 
 private:
     QString m_path;
-    Create m_create;
     const char *m_missing;
     QPluginLoader m_loader;
     bool m_tried = false;

@@ -3,8 +3,7 @@
 namespace virdo {
 
 PluginSoundPlayer::PluginSoundPlayer(const QString &pluginPath)
-    : m_plugin(pluginPath, &SoundPlayerFactory::createSoundPlayer,
-               "module de son introuvable ou illisible : %1 (le jeu continue sans son) : %2")
+    : m_plugin(pluginPath, "module de son introuvable ou illisible : %1 (le jeu continue sans son) : %2")
 {
 }
 

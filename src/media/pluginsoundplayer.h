@@ -22,7 +22,7 @@ public:
     bool release() override;
 
 private:
-    LazyPlugin<SoundPlayer, SoundPlayerFactory> m_plugin;
+    LazyPlugin<SoundPlayer> m_plugin;
 };
 
 } // namespace virdo

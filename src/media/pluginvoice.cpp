@@ -3,8 +3,7 @@
 namespace virdo {
 
 PluginVoice::PluginVoice(const QString &pluginPath)
-    : m_plugin(pluginPath, &VoiceFactory::createVoice,
-               "module de la voix introuvable ou illisible : %1 (le jeu continue sans voix) : %2")
+    : m_plugin(pluginPath, "module de la voix introuvable ou illisible : %1 (le jeu continue sans voix) : %2")
 {
 }
 

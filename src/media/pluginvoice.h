@@ -20,7 +20,7 @@ public:
     bool release() override;
 
 private:
-    LazyPlugin<Voice, VoiceFactory> m_plugin;
+    LazyPlugin<Voice> m_plugin;
 };
 
 } // namespace virdo

@@ -1,21 +1,12 @@
 #pragma once
 
+#include "media/pluginfactory.h"
 #include "media/soundplayer.h"
-
-#include <QtPlugin>
-
-#include <memory>
 
 namespace virdo {
 
-// The sound plugin's face: it makes the real player, so that the program itself never
-// links the multimedia libraries.
-class SoundPlayerFactory
-{
-public:
-    virtual ~SoundPlayerFactory() = default;
-    virtual std::unique_ptr<SoundPlayer> createSoundPlayer() = 0;
-};
+// The sound plugin's face, so that the program never links the multimedia libraries.
+using SoundPlayerFactory = PluginFactory<SoundPlayer>;
 
 } // namespace virdo
 

@@ -14,7 +14,7 @@ class SoundPlugin final : public QObject, public SoundPlayerFactory
     Q_INTERFACES(virdo::SoundPlayerFactory)
 
 public:
-    std::unique_ptr<SoundPlayer> createSoundPlayer() override { return std::make_unique<QtSoundPlayer>(); }
+    std::unique_ptr<SoundPlayer> create() override { return std::make_unique<QtSoundPlayer>(); }
 };
 
 } // namespace virdo

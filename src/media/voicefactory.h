@@ -1,21 +1,12 @@
 #pragma once
 
+#include "media/pluginfactory.h"
 #include "media/voice.h"
-
-#include <QtPlugin>
-
-#include <memory>
 
 namespace virdo {
 
-// The voice plugin's face: it makes the real voice, so that the program itself never links
-// the speech libraries.
-class VoiceFactory
-{
-public:
-    virtual ~VoiceFactory() = default;
-    virtual std::unique_ptr<Voice> createVoice() = 0;
-};
+// The voice plugin's face, so that the program never links the speech libraries.
+using VoiceFactory = PluginFactory<Voice>;
 
 } // namespace virdo
 

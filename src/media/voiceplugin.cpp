@@ -14,7 +14,7 @@ class VoicePlugin final : public QObject, public VoiceFactory
     Q_INTERFACES(virdo::VoiceFactory)
 
 public:
-    std::unique_ptr<Voice> createVoice() override { return std::make_unique<SpeechVoice>(); }
+    std::unique_ptr<Voice> create() override { return std::make_unique<SpeechVoice>(); }
 };
 
 } // namespace virdo

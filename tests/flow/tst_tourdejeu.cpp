@@ -39,6 +39,24 @@ void programmes()
     }
 }
 
+struct ProgrammeRow
+{
+    int k, nbmaxi, objectif, cle;
+    QString tape, prenom;
+};
+
+// The current row of programmes().
+ProgrammeRow programmeRow()
+{
+    QFETCH(int, k);
+    QFETCH(int, nbmaxi);
+    QFETCH(int, objectif);
+    QFETCH(int, cle);
+    QFETCH(QString, tape);
+    QFETCH(QString, prenom);
+    return {k, nbmaxi, objectif, cle, tape, prenom};
+}
+
 } // namespace
 
 class TstTourDeJeu : public QObject
@@ -271,10 +289,7 @@ private slots:
     // When the computer starts, its first click plays the first key total, whatever chance says.
     void premierCoupOrdinateur()
     {
-        QFETCH(int, k);
-        QFETCH(int, cle);
-        QFETCH(QString, tape);
-        QFETCH(QString, prenom);
+        const auto [k, nbmaxi, objectif, cle, tape, prenom] = programmeRow();
         // Chance would say nbmaxi, which is never cle.
         rig = std::make_unique<Rig>(QList<double>{0.999});
         DRIVER_STEP(driver::startGame(rig->jeu, tape, k, VirdoControl::Ordinateur));
@@ -292,12 +307,7 @@ private slots:
     // A player who starts on cle and completes every computer move to nbmaxi + 1 wins, in every program.
     void victoireDuJoueur()
     {
-        QFETCH(int, k);
-        QFETCH(int, nbmaxi);
-        QFETCH(int, objectif);
-        QFETCH(int, cle);
-        QFETCH(QString, tape);
-        QFETCH(QString, prenom);
+        const auto [k, nbmaxi, objectif, cle, tape, prenom] = programmeRow();
         rig = std::make_unique<Rig>(QList<double>{0.0, 0.5, 0.999, 0.3, 0.77});
         DRIVER_STEP(driver::startGame(rig->jeu, tape, k, VirdoControl::Joueur));
 
@@ -333,12 +343,7 @@ private slots:
     // When the computer starts it returns to the key totals whatever the player plays, and wins.
     void victoireDeLOrdinateur()
     {
-        QFETCH(int, k);
-        QFETCH(int, nbmaxi);
-        QFETCH(int, objectif);
-        QFETCH(int, cle);
-        QFETCH(QString, tape);
-        QFETCH(QString, prenom);
+        const auto [k, nbmaxi, objectif, cle, tape, prenom] = programmeRow();
         DRIVER_STEP(driver::startGame(rig->jeu, tape, k, VirdoControl::Ordinateur));
 
         int cleAtteinte = cle;
