@@ -2,7 +2,7 @@
 
 #include "media/lazyplugin.h"
 #include "media/soundplayer.h"
-#include "media/soundplayerfactory.h"
+#include "media/pluginfactory.h"
 
 #include <QString>
 

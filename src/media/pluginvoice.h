@@ -2,7 +2,7 @@
 
 #include "media/lazyplugin.h"
 #include "media/voice.h"
-#include "media/voicefactory.h"
+#include "media/pluginfactory.h"
 
 #include <QString>
 

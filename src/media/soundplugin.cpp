@@ -1,7 +1,7 @@
 // The sound plugin: the real player, in a library of its own that the game loads when a
 // game begins, so that starting the game never pays for the multimedia libraries.
 #include "media/qtsoundplayer.h"
-#include "media/soundplayerfactory.h"
+#include "media/pluginfactory.h"
 
 #include <QObject>
 

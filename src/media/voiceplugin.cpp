@@ -1,7 +1,7 @@
 // The voice plugin: the real voice, in a library of its own that the game loads only for
 // virdo --voix, so that a game without it never maps the speech libraries.
 #include "media/speechvoice.h"
-#include "media/voicefactory.h"
+#include "media/pluginfactory.h"
 
 #include <QObject>
 
