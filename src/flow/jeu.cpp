@@ -36,12 +36,12 @@ void unload(QPointer<Window> &window)
 
 // Space, Return or Enter pressed in a window where no control takes it (a control that
 // does, such as a text box, keeps it). Held down, the key counts once.
-class ToucheSuite final : public QObject
+class GoOnKeyFilter final : public QObject
 {
 public:
-    ToucheSuite(QObject *parent, std::function<void()> suite)
+    GoOnKeyFilter(QObject *parent, std::function<void()> goOn)
         : QObject(parent)
-        , m_suite(std::move(suite))
+        , m_goOn(std::move(goOn))
     {
     }
 
@@ -50,18 +50,17 @@ protected:
     {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const auto *touche = static_cast<QKeyEvent *>(event);
-        const bool suite = touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return
-                || touche->key() == Qt::Key_Enter;
-        if (!suite || (touche->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool goOn = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!goOn || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        if (!touche->isAutoRepeat())
-            m_suite();
+        if (!key->isAutoRepeat())
+            m_goOn();
         return true;
     }
 
 private:
-    std::function<void()> m_suite;
+    std::function<void()> m_goOn;
 };
 
 } // namespace
@@ -183,7 +182,7 @@ EurekaWindow &Jeu::fenetreEureka()
         // The victory window comes up over the main window and takes the keyboard: there,
         // Space or Return goes on as FIN does, and a child at the keyboard need not look for
         // the main window again.
-        m_eureka->installEventFilter(new ToucheSuite(m_eureka, [this] {
+        m_eureka->installEventFilter(new GoOnKeyFilter(m_eureka, [this] {
             QAbstractButton *fin = m_principale ? m_principale->button(VirdoControl::FIN) : nullptr;
             if (fin && fin->isVisible())
                 fin->click();
